@@ -1,0 +1,50 @@
+// Console output and input, and the clock.
+#include <unistd.h>
+
+#include <cerrno>
+#include <ctime>
+
+#include "platform/errno_map_posix.h"
+#include "platform/file_error.h"
+#include "platform/posix_platform_posix.h"
+
+namespace ombrelta {
+
+void PosixPlatform::console_line(std::string_view text) {
+  std::string line(text);
+  line += '\n';
+  std::string_view rest = line;
+  while (!rest.empty()) {
+    const ssize_t done = write(STDOUT_FILENO, rest.data(), rest.size());
+    if (done < 0) {
+      if (errno == EINTR) continue;
+      fail(windows_error(errno, Doing::kWriting), "standard output");
+    }
+    rest.remove_prefix(static_cast<std::size_t>(done));
+  }
+}
+
+// Standard input stays open for the whole run; there is nothing to reopen.
+void PosixPlatform::open_console_input() {}
+
+void PosixPlatform::wait_for_enter() {
+  char c = 0;
+  for (;;) {
+    const ssize_t got = read(STDIN_FILENO, &c, 1);
+    if (got < 0 && errno == EINTR) continue;
+    if (got <= 0 || c == '\n') return;
+  }
+}
+
+LocalTime PosixPlatform::now() {
+  const std::time_t t = std::time(nullptr);
+  std::tm tm{};
+  localtime_r(&t, &tm);
+  return LocalTime{static_cast<std::uint16_t>(tm.tm_year + 1900),
+                   static_cast<std::uint16_t>(tm.tm_mon + 1),
+                   static_cast<std::uint16_t>(tm.tm_mday),
+                   static_cast<std::uint16_t>(tm.tm_hour),
+                   static_cast<std::uint16_t>(tm.tm_min)};
+}
+
+}  // namespace ombrelta

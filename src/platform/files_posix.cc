@@ -1,0 +1,111 @@
+// Working folder, texts opened for reading and pages created for writing.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <utility>
+
+#include "platform/errno_map_posix.h"
+#include "platform/file_error.h"
+#include "platform/posix_platform_posix.h"
+
+namespace ombrelta {
+
+namespace {
+
+class FileSource final : public ByteSource {
+ public:
+  FileSource(int fd, std::string path) : fd_(fd), path_(std::move(path)) {}
+  ~FileSource() override { ::close(fd_); }
+
+  std::size_t read_at(std::uint64_t offset, char* buffer, std::size_t n) override {
+    for (;;) {
+      const ssize_t got = pread(fd_, buffer, n, static_cast<off_t>(offset));
+      if (got >= 0) return static_cast<std::size_t>(got);
+      if (errno != EINTR) fail(windows_error(errno, Doing::kReading), path_);
+    }
+  }
+
+ private:
+  int fd_;
+  std::string path_;
+};
+
+class FileSink final : public PageSink {
+ public:
+  FileSink(int fd, std::string name) : fd_(fd), name_(std::move(name)) {}
+  ~FileSink() override {
+    if (fd_ >= 0) ::close(fd_);
+  }
+
+  void write(std::string_view block) override {
+    while (!block.empty()) {
+      const ssize_t done = ::write(fd_, block.data(), block.size());
+      if (done < 0) {
+        if (errno == EINTR) continue;
+        fail(windows_error(errno, Doing::kWriting), name_);
+      }
+      block.remove_prefix(static_cast<std::size_t>(done));
+    }
+  }
+
+  void close() override {
+    const int fd = std::exchange(fd_, -1);
+    if (::close(fd) != 0 && errno != EINTR) fail(windows_error(errno, Doing::kWriting), name_);
+  }
+
+ private:
+  int fd_;
+  std::string name_;
+};
+
+}  // namespace
+
+void PosixPlatform::change_dir(std::string_view path) {
+  std::string folder(path);
+  std::replace(folder.begin(), folder.end(), '\\', '/');
+  if (chdir(folder.c_str()) != 0) fail(windows_error(errno, Doing::kChangingFolder), path);
+  indexes_.clear();
+}
+
+std::string PosixPlatform::full_path() {
+  std::string path(4096, '\0');
+  while (getcwd(path.data(), path.size()) == nullptr) {
+    if (errno != ERANGE) fail(windows_error(errno, Doing::kOther), "working folder");
+    path.resize(path.size() * 2);
+  }
+  path.resize(path.find('\0'));
+  return path;
+}
+
+std::unique_ptr<ByteSource> PosixPlatform::open_text(std::string_view path) {
+  // Non-blocking, so that a FIFO cannot hold the run; only regular files pass.
+  const std::string name(path);
+  const int fd = open(name.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return nullptr;
+  struct stat st {};
+  if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    ::close(fd);
+    return nullptr;
+  }
+  fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+  return std::make_unique<FileSource>(fd, name);
+}
+
+std::unique_ptr<PageSink> PosixPlatform::create_page(std::string_view name) {
+  const std::string path(name);
+  // Windows refuses to overwrite a read-only file, even for an administrator.
+  struct stat st {};
+  if (stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && (st.st_mode & S_IWUSR) == 0) {
+    fail(error::kAccessDenied, name);
+  }
+  const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_CLOEXEC, 0666);
+  if (fd < 0) fail(windows_error(errno, Doing::kOpening), name);
+  fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+  if (auto it = indexes_.find(std::string_view()); it != indexes_.end()) it->second.add(name);
+  return std::make_unique<FileSink>(fd, path);
+}
+
+}  // namespace ombrelta

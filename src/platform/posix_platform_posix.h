@@ -1,0 +1,35 @@
+#pragma once
+
+#include <map>
+#include <string>
+
+#include "platform/folder_index_posix.h"
+#include "platform/platform.h"
+
+namespace ombrelta {
+
+// The platform on Linux and other POSIX systems: Windows file-name rules
+// (listing order, attribute word, lookups ignoring case, renames that never
+// replace, read-only pages refused) made on top of POSIX calls.
+class PosixPlatform final : public Platform {
+ public:
+  std::vector<NameText> list(std::string_view folder) override;
+  std::optional<Entry> describe(std::string_view folder, const NameText& name) override;
+  std::optional<Entry> lookup(std::string_view path) override;
+  void rename(std::string_view from, std::string_view to) override;
+  void change_dir(std::string_view path) override;
+  std::string full_path() override;
+  std::unique_ptr<ByteSource> open_text(std::string_view path) override;
+  std::unique_ptr<PageSink> create_page(std::string_view name) override;
+  void console_line(std::string_view text) override;
+  void open_console_input() override;
+  void wait_for_enter() override;
+  LocalTime now() override;
+
+ private:
+  FolderIndex& index_of(std::string_view folder);
+
+  std::map<std::string, FolderIndex, std::less<>> indexes_;
+};
+
+}  // namespace ombrelta
