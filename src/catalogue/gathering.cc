@@ -1,0 +1,7 @@
+#include "catalogue/gathering.h"
+
+namespace ombrelta {
+
+void gather_links(Platform&, Catalogue&) {}
+
+}  // namespace ombrelta

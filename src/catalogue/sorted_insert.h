@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstdint>
+
+#include "catalogue/catalogue.h"
+
+namespace ombrelta {
+
+// The sorted insertion: the new entry goes into the slot the counter names and
+// moves towards slot 1 through slot 0 while it orders strictly before the
+// entry above it, so equal keys stay in arrival order.
+//
+// A full table (254 entries) takes a new entry only when it orders strictly
+// before the last one, which then drops out; either way one entry is left
+// out, and the result is false.
+template <class T, class Before>
+bool sorted_insert(Table<T>& table, std::uint8_t& counter, const T& entry, Before before) {
+  const bool full = counter > kTableCapacity;
+  if (full && !before(entry, table[kTableCapacity])) return false;
+  int i = full ? kTableCapacity : counter;
+  table[i] = entry;
+  while (i > 1 && before(table[i], table[i - 1])) {
+    table[0] = table[i - 1];
+    table[i - 1] = table[i];
+    table[i] = table[0];
+    --i;
+  }
+  if (!full) ++counter;
+  return !full;
+}
+
+inline bool by_name(const NameText& a, const NameText& b) { return a < b; }
+inline bool by_navn(const BILLEDE& a, const BILLEDE& b) { return a.NAVN < b.NAVN; }
+inline bool by_stor(const BILLEDE& a, const BILLEDE& b) { return a.STOR < b.STOR; }
+
+}  // namespace ombrelta
