@@ -1,0 +1,7 @@
+#include "pages/gallery.h"
+
+namespace ombrelta {
+
+void gallery_phase(Platform&, Catalogue&, Pages&) {}
+
+}  // namespace ombrelta

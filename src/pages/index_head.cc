@@ -1,0 +1,7 @@
+#include "pages/index_head.h"
+
+namespace ombrelta {
+
+void head_and_introduction(Platform&, Pages&) {}
+
+}  // namespace ombrelta

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <string_view>
+
+#include "platform/platform.h"
+
+namespace ombrelta {
+
+// A page being written: a buffer in front of the platform's page sink. Every
+// block handed on is checked by the sink; a failure is a fatal file error.
+// Dropping an open stream writes nothing more, so a run that failed leaves
+// no later bytes behind.
+class PageStream {
+ public:
+  PageStream() = default;
+  explicit PageStream(std::unique_ptr<PageSink> sink);
+
+  bool is_open() const { return sink_ != nullptr; }
+
+  void put(char c) {
+    if (length_ == kBuffer) flush();
+    buffer_[length_++] = c;
+  }
+  void write(std::string_view text);
+  // A page line break: carriage return, line feed.
+  void crlf() { write("\r\n"); }
+  // A file name or relative path: byte for byte, but for the three bytes that
+  // cannot stand in a Windows name and would end an attribute or open a tag.
+  void name(std::string_view path);
+
+  // Hands on what is buffered and closes the page.
+  void close();
+
+ private:
+  static constexpr std::size_t kBuffer = 64 * 1024;
+  void flush();
+
+  std::unique_ptr<PageSink> sink_;
+  std::unique_ptr<char[]> buffer_;
+  std::size_t length_ = 0;
+};
+
+}  // namespace ombrelta

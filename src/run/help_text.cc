@@ -1,0 +1,47 @@
+#include "run/help_text.h"
+
+namespace ombrelta {
+
+const std::array<std::string_view, 39> kHelpText = {
+    "",
+    "Ombrelta is the successor to Fotoliste, rewritten for the Tessera compiler suite",
+    "(www.tessera.example) and can be built for either Windows 95 or Linux.",
+    "",
+    "Ombrelta will start from the current directory and search for any jpg or gif.",
+    "If found, it will then search any subdirectories one level deep for thumbnails",
+    "with matching filenames and create or overwrite the file index.html from this.",
+    "Thumbnail files are not created by Ombrelta, but should be created elsewhere.",
+    "",
+    "Ombrelta will also search subdirectories and the parent directory, but not",
+    "the current directory, for any *.htm or *.html-files and make links to them.",
+    "",
+    "Ombrelta will search for a file named index.txt in the current directory.",
+    "The first line of text is made into the title and header of the index.html",
+    "file and any following lines will be added into the document as plain text.",
+    "",
+    "Version 1.2 ombrelta will add the system date and time.",
+    "",
+    "Version 1.4 ombrelta will also scan for *.doc, *.xls and *.mp* files in",
+    "the current directory.",
+    "",
+    "Version 1.5 minor bugfix when processing files both with and without thumbnails",
+    "",
+    "Version 1.6 ombrelta will also scan for *.txt, *.pp and *.pas files in",
+    "the current directory.",
+    "",
+    "Version 2.0 moved to Tessera 2.0, fixed some faults and added time and size to files.",
+    "",
+    "Case is significant under Linux. Ombrelta will not convert any filenames but",
+    "prints a warning if any uppercase file- or directory names are encountered.",
+    "Filenames can be changed into lower case with Smaabogstav, a separate tool by the author.",
+    "",
+    "The programme will not accept any parameters except -? printing this help.",
+    "",
+    "Known bugs: Ombrelta can't handle more than 255 files or 255 directories.",
+    "",
+    "",
+    "",
+    "Comments and suggestions are welcome at:          www.ombrelta.example",
+};
+
+}  // namespace ombrelta
