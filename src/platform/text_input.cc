@@ -18,6 +18,8 @@ TextInput::TextInput(std::unique_ptr<ByteSource> source)
 bool TextInput::load(std::uint64_t offset) {
   if (offset >= buffer_start_ && offset < buffer_start_ + buffer_length_) return true;
   if (end_known_ && offset >= end_) return false;
+  // Empty first: a failed read (a fatal error) leaves no stale block behind.
+  buffer_length_ = 0;
   buffer_start_ = offset;
   buffer_length_ = source_->read_at(offset, buffer_.get(), kBlock);
   if (buffer_length_ == 0) {
