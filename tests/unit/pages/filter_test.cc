@@ -18,10 +18,11 @@ TEST(Filter, BothCodesOfALetterGiveItsEntity) {
     unsigned char dos, iso;
     const char* entity;
   };
-  for (const Case& c : {Case{129, 252, "&uuml;"}, Case{132, 228, "&auml;"}, Case{134, 229, "&aring;"},
-                        Case{142, 196, "&Auml;"}, Case{143, 197, "&Aring;"}, Case{145, 230, "&aelig;"},
-                        Case{146, 198, "&AElig;"}, Case{148, 246, "&ouml;"}, Case{153, 214, "&Ouml;"},
-                        Case{154, 220, "&Uuml;"}, Case{155, 248, "&oslash;"}, Case{157, 216, "&Oslash;"}}) {
+  for (const Case& c :
+       {Case{129, 252, "&uuml;"}, Case{132, 228, "&auml;"}, Case{134, 229, "&aring;"},
+        Case{142, 196, "&Auml;"}, Case{143, 197, "&Aring;"}, Case{145, 230, "&aelig;"},
+        Case{146, 198, "&AElig;"}, Case{148, 246, "&ouml;"}, Case{153, 214, "&Ouml;"},
+        Case{154, 220, "&Uuml;"}, Case{155, 248, "&oslash;"}, Case{157, 216, "&Oslash;"}}) {
     EXPECT_EQ(filtered(c.dos), c.entity) << int{c.dos};
     EXPECT_EQ(filtered(c.iso), c.entity) << int{c.iso};
   }
@@ -62,9 +63,12 @@ TEST(Rtitle, OneCellWithABareAmpersand) {
     std::string S;
     std::string expected;
   };
-  for (const Case& c : {Case{"", "<td>&nbsp</td>"}, Case{"Tom &amp; Jerry", "<td>Tom &amp; Jerry</td>"},
-                        Case{"\xc6" "bler & p\x91re", "<td>&AElig;bler & p&aelig;re</td>"},
-                        Case{"<b>", "<td><b></td>"}}) {
+  for (const Case& c :
+       {Case{"", "<td>&nbsp</td>"}, Case{"Tom &amp; Jerry", "<td>Tom &amp; Jerry</td>"},
+        Case{"\xc6"
+             "bler & p\x91re",
+             "<td>&AElig;bler & p&aelig;re</td>"},
+        Case{"<b>", "<td><b></td>"}}) {
     EXPECT_EQ(render_page([&](PageStream& F2) { RTITLE(F2, NameText(c.S)); }), c.expected) << c.S;
   }
 }

@@ -85,14 +85,36 @@ std::vector<std::string> tricky_texts() {
   std::string all_but_ctrl_z = all_bytes;
   all_but_ctrl_z.erase(26, 1);
   std::vector<std::string> texts = {
-      "", "\n", "\r", "\r\n", "T", "T\n", "T\r\n", "\nintro", "\r\r\n\n",
-      "T\r\nline one\r\nline two\r\n", "T\nlast line without line feed", "T\n \t\r\n  \n",
-      "T\n\v", "T\n\f\n", "T\n  \n\tintro \n", "Ti\rtle\r\nx", "a\rb\rc",
+      "",
+      "\n",
+      "\r",
+      "\r\n",
+      "T",
+      "T\n",
+      "T\r\n",
+      "\nintro",
+      "\r\r\n\n",
+      "T\r\nline one\r\nline two\r\n",
+      "T\nlast line without line feed",
+      "T\n \t\r\n  \n",
+      "T\n\v",
+      "T\n\f\n",
+      "T\n  \n\tintro \n",
+      "Ti\rtle\r\nx",
+      "a\rb\rc",
       "Tom & J\xf8rn \x9b\n\xe6\xf8\xe5 & <b>bold</b> \"q\" 'a'\n",
-      "ti\x1atle\nintro", "title\nin\x1atro\nmore", "title\n\x1a" "intro", "title\n  \x1a" "x",
-      std::string(300, 'x') + "\nintro", std::string(255, 'y') + "\r\r\nintro",
-      std::string(254, 'y') + "\r\nintro", std::string(256, 'y') + "z\nintro",
-      all_but_ctrl_z + "\n" + all_but_ctrl_z, "T\n" + all_bytes + "after",
+      "ti\x1atle\nintro",
+      "title\nin\x1atro\nmore",
+      "title\n\x1a"
+      "intro",
+      "title\n  \x1a"
+      "x",
+      std::string(300, 'x') + "\nintro",
+      std::string(255, 'y') + "\r\r\nintro",
+      std::string(254, 'y') + "\r\nintro",
+      std::string(256, 'y') + "z\nintro",
+      all_but_ctrl_z + "\n" + all_but_ctrl_z,
+      "T\n" + all_bytes + "after",
   };
   // Every special byte right before, at and after the end of the first block.
   for (char special : {'\n', '\r', '\x1a', '&', '\xf8', 'x'}) {
@@ -106,7 +128,9 @@ std::vector<std::string> tricky_texts() {
     }
   }
   texts.push_back("T\n" + std::string(kBlock + 5, ' ') + "x");
-  texts.push_back("T\n" + std::string(kBlock + 5, '\n') + "\x1a" "x");
+  texts.push_back("T\n" + std::string(kBlock + 5, '\n') +
+                  "\x1a"
+                  "x");
   // A longer mixed text, the same every run.
   std::string mixed = "Mixed\n";
   std::uint32_t seed = 12345;
@@ -127,7 +151,8 @@ TEST(IndexHead, WritesWhatTheRulesSayForTrickyTexts) {
     os.add_text("index.txt", file);
     Pages pages;
     const std::string page = run_phase(os, pages);
-    EXPECT_EQ(page, expected.head + expected.introduction) << "index.txt of " << file.size() << " bytes";
+    EXPECT_EQ(page, expected.head + expected.introduction)
+        << "index.txt of " << file.size() << " bytes";
     EXPECT_EQ(pages.TITLE.str(), expected.title);
     EXPECT_FALSE(pages.NINDEX);
     EXPECT_EQ(os.console, "");
@@ -181,8 +206,8 @@ TEST(IndexHead, WithoutIndexTextThePageHasNoTitleAndNoIntroduction) {
   folder.add_dir("index.txt");
   for (FakePlatform* os : {&missing, &upper_case, &unopenable, &folder}) {
     Pages pages;
-    EXPECT_EQ(run_phase(*os, pages), "<html>\r\n<head>\r\n" + kMeta +
-                                         "</head>\r\n\r\n<body bgcolor=\"#ffffff\">\r\n");
+    EXPECT_EQ(run_phase(*os, pages),
+              "<html>\r\n<head>\r\n" + kMeta + "</head>\r\n\r\n<body bgcolor=\"#ffffff\">\r\n");
     EXPECT_EQ(os->console, "File index.txt not found\a\n");
     EXPECT_TRUE(pages.NINDEX);
     EXPECT_TRUE(pages.TITLE.empty());

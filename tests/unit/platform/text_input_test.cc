@@ -53,9 +53,20 @@ TEST(TextInput, CtrlZEndsTheTextWhereverItStands) {
     std::string read;  // what is read before the end
   };
   const std::string big(kBlock, 'b');
-  for (const Case& c : {Case{"", ""}, Case{"\x1a", ""}, Case{"ab\x1a" "cd", "ab"},
-                        Case{"ab\x1a", "ab"}, Case{"ab\x1a\x1a" "cd\n", "ab"},
-                        Case{big + "\x1a" "after", big}, Case{big.substr(1) + "\x1a" "x", big.substr(1)},
+  for (const Case& c : {Case{"", ""}, Case{"\x1a", ""},
+                        Case{"ab\x1a"
+                             "cd",
+                             "ab"},
+                        Case{"ab\x1a", "ab"},
+                        Case{"ab\x1a\x1a"
+                             "cd\n",
+                             "ab"},
+                        Case{big + "\x1a"
+                                   "after",
+                             big},
+                        Case{big.substr(1) + "\x1a"
+                                             "x",
+                             big.substr(1)},
                         Case{big + "c\x1a", big + "c"}}) {
     for (std::size_t chunk : kChunks) {
       if (chunk < 3 && c.text.size() > 1000) continue;  // one byte per read is slow for big texts
@@ -74,9 +85,15 @@ TEST(TextInput, LookAheadSeesPastWhiteSpaceOnlyAndConsumesNothing) {
     bool more;
   };
   const std::string blanks(kBlock + 10, ' ');
-  for (const Case& c : {Case{"", false}, Case{" \t\r\n", false}, Case{" \t\r\n\x1a" "text", false},
-                        Case{"\n\nx", true}, Case{"\v", true}, Case{"\f", true}, Case{"\x1a", false},
-                        Case{blanks + "x", true}, Case{blanks, false}, Case{blanks + "\x1a" "x", false}}) {
+  for (const Case& c : {Case{"", false}, Case{" \t\r\n", false},
+                        Case{" \t\r\n\x1a"
+                             "text",
+                             false},
+                        Case{"\n\nx", true}, Case{"\v", true}, Case{"\f", true},
+                        Case{"\x1a", false}, Case{blanks + "x", true}, Case{blanks, false},
+                        Case{blanks + "\x1a"
+                                      "x",
+                             false}}) {
     for (std::size_t chunk : {std::size_t{3}, kBlock}) {
       TextInput in = chunked_input(c.text, chunk);
       EXPECT_EQ(in.more_text(), c.more);
@@ -101,10 +118,10 @@ TEST(TextInput, LinesEndAtCrLfOrCrLf) {
     std::string text;
     std::vector<std::string> lines;
   };
-  for (const Case& c : {Case{"a\rb", {"a", "b"}}, Case{"a\nb\n", {"a", "b"}}, Case{"a\r\nb\r\n", {"a", "b"}},
-                        Case{"a\r\rb", {"a", "", "b"}}, Case{"a\n\rb", {"a", "", "b"}},
-                        Case{"a\n\nb", {"a", "", "b"}}, Case{"a\x1a\nb", {"a"}}, Case{"\r\n", {""}},
-                        Case{"a\r\x1a\n", {"a"}}}) {
+  for (const Case& c : {Case{"a\rb", {"a", "b"}}, Case{"a\nb\n", {"a", "b"}},
+                        Case{"a\r\nb\r\n", {"a", "b"}}, Case{"a\r\rb", {"a", "", "b"}},
+                        Case{"a\n\rb", {"a", "", "b"}}, Case{"a\n\nb", {"a", "", "b"}},
+                        Case{"a\x1a\nb", {"a"}}, Case{"\r\n", {""}}, Case{"a\r\x1a\n", {"a"}}}) {
     for (std::size_t chunk : kChunks) {
       TextInput in = chunked_input(c.text, chunk);
       EXPECT_EQ(read_lines(in), c.lines) << "chunk " << chunk;
@@ -115,7 +132,10 @@ TEST(TextInput, LinesEndAtCrLfOrCrLf) {
 TEST(TextInput, LongLinesAreCutAt255AndTheRestPassedOver) {
   const std::string x300(300, 'x');
   for (std::size_t chunk : kChunks) {
-    TextInput in = chunked_input(x300 + "\r\n" + x300 + "\x1a" "gone", chunk);
+    TextInput in = chunked_input(x300 + "\r\n" + x300 +
+                                     "\x1a"
+                                     "gone",
+                                 chunk);
     EXPECT_EQ(read_lines(in), (std::vector<std::string>{x300.substr(0, 255), x300.substr(0, 255)}));
   }
 }
