@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <cstring>
 
 #include "pages/entity_table.h"
@@ -23,6 +24,33 @@ constexpr std::array<bool, 256> make_special() {
 constexpr std::array<bool, 256> kSpecial = make_special();
 
 bool is_special(char c) { return kSpecial[static_cast<unsigned char>(c)]; }
+
+// True when the eight bytes at `p` are ASCII and none is a line feed, a
+// carriage return or an ampersand: every other special byte is above 127.
+bool plain_ascii_word(const char* p) {
+  constexpr std::uint64_t kOnes = 0x0101010101010101u;
+  constexpr std::uint64_t kHigh = 0x8080808080808080u;
+  std::uint64_t word;
+  std::memcpy(&word, p, sizeof word);
+  if ((word & kHigh) != 0) return false;
+  // With no high bit set, a byte of `x` has its high bit after the
+  // subtraction only when it was zero, that is when `word` held `b` there.
+  const auto holds = [word](unsigned char b) {
+    const std::uint64_t x = word ^ (kOnes * b);
+    return ((x - kOnes) & ~x & kHigh) != 0;
+  };
+  return !holds('\n') && !holds('\r') && !holds('&');
+}
+
+// The first special byte from `p` on, or `end`; plain ASCII text is passed
+// over eight bytes at a time.
+const char* find_special(const char* p, const char* end) {
+  for (;;) {
+    while (end - p >= 8 && plain_ascii_word(p)) p += 8;
+    if (p == end || is_special(*p)) return p;
+    ++p;
+  }
+}
 
 // Appends the bytes of one piece of the title line, without its carriage
 // returns, as far as TITLE has room.
@@ -49,7 +77,7 @@ void write_introduction_block(PageStream& F2, std::string_view block) {
   const char* p = block.data();
   const char* const end = p + block.size();
   while (p != end) {
-    const char* run_end = std::find_if(p, end, is_special);
+    const char* run_end = find_special(p, end);
     F2.write(std::string_view(p, static_cast<std::size_t>(run_end - p)));
     if (run_end == end) break;
     write_special(F2, *run_end);

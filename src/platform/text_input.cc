@@ -1,6 +1,7 @@
 #include "platform/text_input.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace ombrelta {
 
@@ -75,8 +76,10 @@ std::string_view TextInput::peek_block() {
   if (!load(pos_)) return {};
   const char* start = buffer_.get() + (pos_ - buffer_start_);
   const char* block_end = buffer_.get() + buffer_length_;
-  const char* stop = std::find(start, block_end, kCtrlZ);
-  return {start, static_cast<std::size_t>(stop - start)};
+  const std::size_t length = static_cast<std::size_t>(block_end - start);
+  const void* ctrl_z = std::memchr(start, kCtrlZ, length);
+  return {start,
+          ctrl_z ? static_cast<std::size_t>(static_cast<const char*>(ctrl_z) - start) : length};
 }
 
 }  // namespace ombrelta
