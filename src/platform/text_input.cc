@@ -7,7 +7,12 @@ namespace ombrelta {
 
 namespace {
 
-bool is_white(int b) { return b == '\t' || b == '\n' || b == '\r' || b == ' '; }
+// Tab, line feed, carriage return or blank, tested without branches.
+bool is_white(char c) {
+  constexpr std::uint64_t kWhite = (1ull << '\t') | (1ull << '\n') | (1ull << '\r') | (1ull << ' ');
+  const unsigned char b = static_cast<unsigned char>(c);
+  return b < 64 && ((kWhite >> b) & 1) != 0;
+}
 
 bool is_line_stop(char c) { return c == '\n' || c == '\r' || c == TextInput::kCtrlZ; }
 
@@ -45,14 +50,25 @@ unsigned char TextInput::read_char() { return static_cast<unsigned char>(byte_at
 
 bool TextInput::more_text() {
   if (ahead_valid_ && pos_ >= ahead_from_ && pos_ <= ahead_stop_) return ahead_result_;
+  // Passes over white space block by block; a Ctrl-Z is not white and stops it.
   std::uint64_t offset = pos_;
-  int b = byte_at(offset);
-  while (b >= 0 && b != kCtrlZ && is_white(b)) b = byte_at(++offset);
+  bool more = false;
+  while (load(offset)) {
+    const char* start = buffer_.get() + (offset - buffer_start_);
+    const char* block_end = buffer_.get() + buffer_length_;
+    const char* stop = start;
+    while (stop != block_end && is_white(*stop)) ++stop;
+    offset += static_cast<std::uint64_t>(stop - start);
+    if (stop != block_end) {
+      more = *stop != kCtrlZ;
+      break;
+    }
+  }
   ahead_valid_ = true;
   ahead_from_ = pos_;
   ahead_stop_ = offset;
-  ahead_result_ = b >= 0 && b != kCtrlZ;
-  return ahead_result_;
+  ahead_result_ = more;
+  return more;
 }
 
 void TextInput::read_line(NameText& line) {
