@@ -33,8 +33,9 @@ bool plain_ascii_word(const char* p) {
   std::uint64_t word;
   std::memcpy(&word, p, sizeof word);
   if ((word & kHigh) != 0) return false;
-  // With no high bit set, a byte of `x` has its high bit after the
-  // subtraction only when it was zero, that is when `word` held `b` there.
+  // A byte of `x` is zero where `word` holds `b`. With no high bit set in
+  // `x`, the test below is non-zero exactly when some byte of `x` is zero
+  // (a borrow starts only at a zero byte).
   const auto holds = [word](unsigned char b) {
     const std::uint64_t x = word ^ (kOnes * b);
     return ((x - kOnes) & ~x & kHigh) != 0;
