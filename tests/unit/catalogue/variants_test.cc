@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <utility>
@@ -58,24 +59,30 @@ TEST(VariantSearch, WithoutSubdirectoriesTheFileSystemIsNotAsked) {
 TEST(VariantSearch, OrdersThePictureAndItsCopiesBySize) {
   struct Case {
     const char* what;
-    std::int32_t picture;                                    // size of a.jpg
+    std::int32_t picture;                                     // size of a.jpg
     std::vector<std::pair<std::string, std::int64_t>> files;  // subdirectory files
     Variants want;
   };
   const std::vector<Case> cases{
-      {"small, medium, picture", 200'000,
+      {"small, medium, picture",
+       200'000,
        {{"medium/a.jpg", 50'000}, {"small/a.jpg", 10'000}},
        {{"small/a.jpg", 10'000}, {"medium/a.jpg", 50'000}, {"a.jpg", 200'000}}},
       {"one larger copy", 100, {{"big/a.jpg", 500}}, {{"a.jpg", 100}, {"big/a.jpg", 500}}},
-      {"equal sizes keep the order of DIRS, the picture first", 100,
+      {"equal sizes keep the order of DIRS, the picture first",
+       100,
        {{"z/a.jpg", 100}, {"y/a.jpg", 50}, {"x/a.jpg", 50}},
        {{"x/a.jpg", 50}, {"y/a.jpg", 50}, {"a.jpg", 100}, {"z/a.jpg", 100}}},
-      {"3,000,000,000 bytes is negative and orders first", 100,
+      {"3,000,000,000 bytes is negative and orders first",
+       100,
        {{"small/a.jpg", 10}, {"huge/a.jpg", 3'000'000'000LL}},
        {{"huge/a.jpg", -1'294'967'296}, {"small/a.jpg", 10}, {"a.jpg", 100}}},
-      {"a copy keeps its listed letters", 100, {{"Thumbs/A.JPG", 20}},
+      {"a copy keeps its listed letters",
+       100,
+       {{"Thumbs/A.JPG", 20}},
        {{"Thumbs/A.JPG", 20}, {"a.jpg", 100}}},
-      {"files of other names are no copies", 100,
+      {"files of other names are no copies",
+       100,
        {{"t/b.jpg", 1}, {"t/a.jpg.bak", 1}, {"t/aa.jpg", 1}},
        {{"a.jpg", 100}}},
   };
@@ -129,7 +136,8 @@ TEST(VariantSearch, RenamesMarkedCopiesToThePicturesLettersBeforeAnyLookup) {
                         "lookup thumbs/Beach.jpg",
                     }));
   EXPECT_EQ(os.names("thumbs"), std::vector<std::string>{"Beach.jpg"});
-  EXPECT_EQ(variants(cat), (Variants{{"thumbs/Beach.jpg", 10}, {"a/Beach.jpg", 30}, {"Beach.jpg", 100}}));
+  EXPECT_EQ(variants(cat),
+            (Variants{{"thumbs/Beach.jpg", 10}, {"a/Beach.jpg", 30}, {"Beach.jpg", 100}}));
 }
 
 TEST(VariantSearch, ARenameOntoATakenNameIsFatalAndEarlierRenamesStay) {
@@ -160,8 +168,9 @@ TEST(VariantSearch, AFullListKeepsThe254SmallestFiles) {
     bool picture_kept;
     const char* line;
   };
-  for (const Case& c : {Case{"a.jpg", 5, true, "Too many copies of a.jpg: 1 left out\a\n"},
-                        Case{"P\x1b.jpg", 9999, false, "Too many copies of P?.jpg: 1 left out\a\n"}}) {
+  for (const Case& c :
+       {Case{"a.jpg", 5, true, "Too many copies of a.jpg: 1 left out\a\n"},
+        Case{"P\x1b.jpg", 9999, false, "Too many copies of P?.jpg: 1 left out\a\n"}}) {
     FakePlatform os;
     std::vector<std::string> dirs;
     // 254 copies arriving largest first: sizes 1253 down to 1000.
@@ -181,7 +190,8 @@ TEST(VariantSearch, AFullListKeepsThe254SmallestFiles) {
     EXPECT_TRUE(cat.SORT[255].NAVN.empty());
     EXPECT_TRUE(std::is_sorted(got.begin(), got.end(),
                                [](const auto& a, const auto& b) { return a.second < b.second; }));
-    const bool kept = std::find(got.begin(), got.end(), std::pair{std::string(c.picture), c.size}) != got.end();
+    const bool kept =
+        std::find(got.begin(), got.end(), std::pair{std::string(c.picture), c.size}) != got.end();
     EXPECT_EQ(kept, c.picture_kept) << c.picture;
     // The largest file is the one left out.
     EXPECT_EQ(got.back().second, c.picture_kept ? 1252 : 1253);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -67,16 +68,17 @@ TEST(Gallery, SingleLinkedAndDotEntries) {
   os.add_file("small/d.jpg", 50);
   os.add_file("big/e.jpg", 3'000'000'001LL);
   const Gallery g = run_gallery(os);
-  EXPECT_EQ(g.lines,
-            "<img src=\"a.jpg\" alt=\"a.jpg 2048 bytes\">\r\n"
-            "<a href=\"b.jpg\" target=\"_top\"><img src=\"small/b.jpg\" alt=\"b.jpg 20000 bytes\" "
-            "border=\"1\" vspace=\"1\"></a><a href=\"big/b.jpg\">.</a><a href=\"huge/b.jpg\">.</a>\r\n"
-            "<a href=\"big/c.jpg\" target=\"_top\"><img src=\"c.jpg\" alt=\"big/c.jpg 900 bytes\" "
-            "border=\"1\" vspace=\"1\"></a>\r\n"
-            "<a href=\"small/d.jpg\" target=\"_top\"><img src=\"d.jpg\" alt=\"small/d.jpg 50 bytes\" "
-            "border=\"1\" vspace=\"1\"></a>\r\n"
-            "<a href=\"big/e.jpg\" target=\"_top\"><img src=\"e.jpg\" alt=\"big/e.jpg -1294967295 "
-            "bytes\" border=\"1\" vspace=\"1\"></a>\r\n");
+  EXPECT_EQ(
+      g.lines,
+      "<img src=\"a.jpg\" alt=\"a.jpg 2048 bytes\">\r\n"
+      "<a href=\"b.jpg\" target=\"_top\"><img src=\"small/b.jpg\" alt=\"b.jpg 20000 bytes\" "
+      "border=\"1\" vspace=\"1\"></a><a href=\"big/b.jpg\">.</a><a href=\"huge/b.jpg\">.</a>\r\n"
+      "<a href=\"big/c.jpg\" target=\"_top\"><img src=\"c.jpg\" alt=\"big/c.jpg 900 bytes\" "
+      "border=\"1\" vspace=\"1\"></a>\r\n"
+      "<a href=\"small/d.jpg\" target=\"_top\"><img src=\"d.jpg\" alt=\"small/d.jpg 50 bytes\" "
+      "border=\"1\" vspace=\"1\"></a>\r\n"
+      "<a href=\"big/e.jpg\" target=\"_top\"><img src=\"e.jpg\" alt=\"big/e.jpg -1294967295 "
+      "bytes\" border=\"1\" vspace=\"1\"></a>\r\n");
   EXPECT_EQ(shown(os, "zdia0001.html"), "a.jpg");
   EXPECT_EQ(shown(os, "zdia0002.html"), "b.jpg");
   EXPECT_EQ(shown(os, "zdia0003.html"), "big/c.jpg");
@@ -97,7 +99,8 @@ TEST(Gallery, NamesAreWrittenAsTheirBytesButForQuoteAndAngleBrackets) {
   os.add_dir("t");
   os.add_file("t/x \"<y>&\xE6.jpg", 20);
   EXPECT_EQ(run_gallery(os).lines,
-            "<a href=\"t/x &quot;&lt;y&gt;&\xE6.jpg\" target=\"_top\"><img src=\"x &quot;&lt;y&gt;&\xE6.jpg\" "
+            "<a href=\"t/x &quot;&lt;y&gt;&\xE6.jpg\" target=\"_top\"><img src=\"x "
+            "&quot;&lt;y&gt;&\xE6.jpg\" "
             "alt=\"t/x &quot;&lt;y&gt;&\xE6.jpg 20 bytes\" border=\"1\" vspace=\"1\"></a>\r\n");
 }
 

@@ -60,11 +60,13 @@ TEST(Slide, BackOnlyAfterTheFirstPageNextOnlyBeforeTheLast) {
     int X;
     std::string row;  // from "<tr>" to "</tr>"
   };
-  for (const Case& c : {Case{1, 1, "<tr>" + kExit}, Case{3, 2, "<tr>" + kBack + kExit + kNext},
-                        Case{2, 1, "<tr>" + kExit +
-                                       "<th align=\"center\" bgcolor=\"#00ff00\" width=\"70\"><a "
-                                       "href=\"zdia0002.html\">&nbsp;&nbsp;Next&nbsp;&nbsp;</a></th>\r\n"},
-                        Case{2, 2, "<tr>" + kBack + kExit}}) {
+  for (const Case& c :
+       {Case{1, 1, "<tr>" + kExit}, Case{3, 2, "<tr>" + kBack + kExit + kNext},
+        Case{2, 1,
+             "<tr>" + kExit +
+                 "<th align=\"center\" bgcolor=\"#00ff00\" width=\"70\"><a "
+                 "href=\"zdia0002.html\">&nbsp;&nbsp;Next&nbsp;&nbsp;</a></th>\r\n"},
+        Case{2, 2, "<tr>" + kBack + kExit}}) {
     FakePlatform os;
     SLIDE(os, with_pictures(c.pictures), static_cast<std::uint16_t>(c.X), "a.jpg");
     const std::string page = os.content("zdia000" + std::to_string(c.X) + ".html");
@@ -82,9 +84,9 @@ TEST(Slide, TheLastOf254PicturesAndNamesThatWouldBreakThePage) {
   EXPECT_NE(page.find("<title>sub/x&quot;&lt;y&gt;\xE6.jpg</title>"), std::string::npos);
   EXPECT_NE(page.find("href=\"zdia0253.html\""), std::string::npos);
   EXPECT_EQ(page.find("Next"), std::string::npos);
-  EXPECT_TRUE(page.ends_with(
-      "<center><a href=\"sub/x&quot;&lt;y&gt;\xE6.jpg\" target=\"_top\">"
-      "<img src=\"sub/x&quot;&lt;y&gt;\xE6.jpg\"></a>\n\r</body></html>\r\n"));
+  EXPECT_TRUE(
+      page.ends_with("<center><a href=\"sub/x&quot;&lt;y&gt;\xE6.jpg\" target=\"_top\">"
+                     "<img src=\"sub/x&quot;&lt;y&gt;\xE6.jpg\"></a>\n\r</body></html>\r\n"));
 }
 
 TEST(Slide, FailuresAreFatal) {
