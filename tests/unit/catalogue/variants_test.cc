@@ -161,6 +161,22 @@ TEST(VariantSearch, ARenameOntoATakenNameIsFatalAndEarlierRenamesStay) {
   EXPECT_TRUE(os.ops_starting("lookup sub/a.jpg").empty()) << "no lookup after the failure";
 }
 
+TEST(VariantSearch, LongNamesAreLookedUpUncutSoNoOtherFileIsRenamed) {
+  FakePlatform os;
+  const std::string name = std::string(246, 'p') + "long.jpg";  // 250 bytes
+  os.add_dir("thumbs");
+  // What "thumbs/m_" + name would read if cut at 255 bytes.
+  const std::string cut = std::string("thumbs/m_" + name).substr(0, 255);
+  os.add_file(cut, 1);
+  Catalogue cat = one_picture(name, 100, {"thumbs"});
+  variant_search(os, cat, 1);
+  EXPECT_EQ(os.ops_starting("lookup thumbs/m_"),
+            std::vector<std::string>{"lookup thumbs/m_" + name});
+  EXPECT_TRUE(os.ops_starting("rename").empty());
+  EXPECT_TRUE(os.exists(cut));
+  EXPECT_EQ(variants(cat), (Variants{{name, 100}}));
+}
+
 TEST(VariantSearch, AFullListKeepsThe254SmallestFiles) {
   struct Case {
     const char* picture;
