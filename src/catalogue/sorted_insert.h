@@ -1,6 +1,9 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
+#include <numeric>
+#include <vector>
 
 #include "catalogue/catalogue.h"
 
@@ -27,6 +30,24 @@ bool sorted_insert(Table<T>& table, std::uint8_t& counter, const T& entry, Befor
   }
   if (!full) ++counter;
   return !full;
+}
+
+// Fills an empty table (counter 1) with `entries` as the sorted insertion of
+// each in turn would leave it: in key order, equal keys in arrival order, and
+// only the first 254 when there are more. Each entry is copied once, not once
+// per slot it passes. Returns the number of entries left out. Slot 0, which
+// nothing reads, stays as it was.
+template <class T, class Before>
+int fill_sorted(Table<T>& table, std::uint8_t& counter, const std::vector<T>& entries,
+                Before before) {
+  std::vector<int> order(entries.size());
+  std::iota(order.begin(), order.end(), 0);
+  std::stable_sort(order.begin(), order.end(),
+                   [&](int a, int b) { return before(entries[a], entries[b]); });
+  const int kept = std::min(static_cast<int>(order.size()), kTableCapacity);
+  for (int i = 0; i < kept; ++i) table[i + 1] = entries[order[i]];
+  counter = static_cast<std::uint8_t>(kept + 1);
+  return static_cast<int>(order.size()) - kept;
 }
 
 inline bool by_name(const NameText& a, const NameText& b) { return a < b; }

@@ -1,6 +1,8 @@
 #include "catalogue/variants.h"
 
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "catalogue/case_warning.h"
 #include "catalogue/sorted_insert.h"
@@ -15,41 +17,44 @@ constexpr std::string_view STRIPLEAD = "m_";
 // The path of `name` in subdirectory D. Paths handed to the file system are
 // never cut, so a long name cannot turn into the name of another file.
 std::string in_folder(const NameText& D, std::string_view name) {
-  return D.str() + "/" + std::string(name);
+  std::string path;
+  path.reserve(D.size() + 1 + name.size());
+  return path.append(D.view()).append(1, '/').append(name);
 }
 
 // Renames the "m_" copy of `name` in D, whatever its letter case, to `name`.
 void normalise(Platform& os, const NameText& D, std::string_view name) {
-  const auto marked = os.lookup(in_folder(D, std::string(STRIPLEAD) + std::string(name)));
+  const auto marked = os.lookup(in_folder(D, std::string(STRIPLEAD).append(name)));
   if (marked) os.rename(in_folder(D, marked->name.view()), in_folder(D, name));
 }
 
-// Adds the copy of `name` in D, if there is one, to the variant list; false
-// when a full list had to leave a file out.
-bool collect(Platform& os, Catalogue& cat, const NameText& D, std::string_view name) {
+// The copy of `name` in D, if there is one, as its variant list record.
+std::optional<BILLEDE> copy_in(Platform& os, const NameText& D, std::string_view name) {
   const auto copy = os.lookup(in_folder(D, name));
-  if (!copy) return true;
-  cat.FLERE = true;
+  if (!copy) return std::nullopt;
   NameText NAVN = D;
   NAVN += '/';
   NAVN += copy->name;
-  return sorted_insert(cat.SORT, cat.FSORT, BILLEDE{copy->size, NAVN}, by_stor);
+  return BILLEDE{copy->size, NAVN};
 }
 
 }  // namespace
 
 void variant_search(Platform& os, Catalogue& cat, std::uint8_t A) {
   cat.SORT.fill(BILLEDE{});
-  cat.FLERE = false;
-  cat.FSORT = 2;
-  cat.SORT[1] = cat.JPGS[A];
   const std::string name = cat.JPGS[A].NAVN.str();
   // All renames come first, so a copy just renamed is found by the lookups.
   for (int d = 1; d < cat.DIRNUM; ++d) normalise(os, cat.DIRS[d], name);
-  int left_out = 0;
+  // The picture first, then its copies in the order of DIRS: the arrival
+  // order that decides between files of equal size.
+  std::vector<BILLEDE> files{cat.JPGS[A]};
   for (int d = 1; d < cat.DIRNUM; ++d) {
-    if (!collect(os, cat, cat.DIRS[d], name)) ++left_out;
+    if (auto copy = copy_in(os, cat.DIRS[d], name)) files.push_back(*copy);
   }
+  cat.FLERE = files.size() > 1;
+  cat.FSORT = 1;
+  const int left_out = fill_sorted(
+      cat.SORT, cat.FSORT, files, [](const BILLEDE& a, const BILLEDE& b) { return by_stor(a, b); });
   left_out_line(os, "Too many copies of " + console_safe(name), left_out);
 }
 

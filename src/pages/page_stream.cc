@@ -19,13 +19,23 @@ void PageStream::write_through(std::string_view text) {
 }
 
 void PageStream::name(std::string_view path) {
-  for (char c : path) {
-    switch (c) {
-      case '"': write("&quot;"); break;
-      case '<': write("&lt;"); break;
-      case '>': write("&gt;"); break;
-      default: put(c);
+  const auto plain = [](char c) { return c != '"' && c != '<' && c != '>'; };
+  for (;;) {
+    const auto special = std::find_if_not(path.begin(), path.end(), plain);
+    write(std::string_view(path.begin(), special));  // the plain bytes in one piece
+    if (special == path.end()) return;
+    switch (*special) {
+      case '"':
+        write("&quot;");
+        break;
+      case '<':
+        write("&lt;");
+        break;
+      default:
+        write("&gt;");
+        break;
     }
+    path.remove_prefix(static_cast<std::size_t>(special - path.begin()) + 1);
   }
 }
 

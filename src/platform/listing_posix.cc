@@ -2,7 +2,6 @@
 #include <dirent.h>
 #include <sys/stat.h>
 
-#include <algorithm>
 #include <cerrno>
 
 #include "platform/local_time_posix.h"
@@ -50,18 +49,21 @@ std::pair<std::string_view, std::string_view> split_path(std::string_view path) 
   return {path.substr(0, slash + 1), path.substr(slash + 1)};
 }
 
+// One listing of the folder, every entry, "." and ".." included.
+FolderIndex read_folder(std::string_view folder) {
+  FolderIndex index;
+  DIR* dir = opendir(folder_path(folder).c_str());
+  if (dir == nullptr) return index;
+  while (const dirent* d = readdir(dir)) index.append(d->d_name);
+  closedir(dir);
+  index.seal();
+  return index;
+}
+
 }  // namespace
 
 std::vector<NameText> PosixPlatform::list(std::string_view folder) {
-  std::vector<NameText> names;
-  DIR* dir = opendir(folder_path(folder).c_str());
-  if (dir == nullptr) return names;
-  while (const dirent* d = readdir(dir)) names.emplace_back(std::string_view(d->d_name));
-  closedir(dir);
-  std::sort(names.begin(), names.end(), [](const NameText& a, const NameText& b) {
-    return listing_order(a.view(), b.view());
-  });
-  return names;
+  return index_of(folder).listing();
 }
 
 std::optional<Entry> PosixPlatform::describe(std::string_view folder, const NameText& name) {
@@ -70,21 +72,28 @@ std::optional<Entry> PosixPlatform::describe(std::string_view folder, const Name
 
 FolderIndex& PosixPlatform::index_of(std::string_view folder) {
   auto it = indexes_.find(folder);
-  if (it == indexes_.end()) it = indexes_.emplace(std::string(folder), FolderIndex(list(folder))).first;
+  if (it == indexes_.end()) it = indexes_.emplace(std::string(folder), read_folder(folder)).first;
   return it->second;
 }
 
 std::optional<Entry> PosixPlatform::lookup(std::string_view path) {
   const auto [folder, name] = split_path(path);
   if (name.empty() || name.size() > NameText::kMax) return std::nullopt;
-  // The entry with exactly these bytes wins; only when there is none does
-  // the folder's index say which name matches ignoring case.
-  if (auto exact = entry_at(std::string(path), name)) return exact;
-  if (errno != ENOENT) return std::nullopt;
-  if (const auto* names = index_of(folder).find(name)) {
-    for (const std::string& candidate : *names) {
-      if (auto entry = entry_at(std::string(folder) + candidate, candidate)) return entry;
-    }
+  const FolderIndex& index = index_of(folder);
+  // A folder that cannot be listed may still let an exact name be looked at.
+  if (!index.listed()) return entry_at(std::string(path), name);
+  // The entry with exactly these bytes wins; otherwise the first in listing
+  // order of those equal ignoring case. A name the index lacks costs no call.
+  const FolderIndex::Matches matches = index.find(name);
+  for (std::size_t i = matches.first; i < matches.last; ++i) {
+    if (index.at(i) != name) continue;
+    if (auto exact = entry_at(std::string(path), name)) return exact;
+    if (errno != ENOENT) return std::nullopt;
+  }
+  for (std::size_t i = matches.first; i < matches.last; ++i) {
+    const std::string_view candidate = index.at(i);
+    if (candidate == name) continue;
+    if (auto entry = entry_at(std::string(folder).append(candidate), candidate)) return entry;
   }
   return std::nullopt;
 }

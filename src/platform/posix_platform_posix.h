@@ -1,7 +1,9 @@
 #pragma once
 
-#include <map>
+#include <functional>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 
 #include "platform/folder_index_posix.h"
 #include "platform/platform.h"
@@ -29,7 +31,14 @@ class PosixPlatform final : public Platform {
  private:
   FolderIndex& index_of(std::string_view folder);
 
-  std::map<std::string, FolderIndex, std::less<>> indexes_;
+  // Found by a folder's path as a string_view, without a copy of it.
+  struct PathHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view path) const {
+      return std::hash<std::string_view>{}(path);
+    }
+  };
+  std::unordered_map<std::string, FolderIndex, PathHash, std::equal_to<>> indexes_;
 };
 
 }  // namespace ombrelta

@@ -34,16 +34,18 @@ int rename_no_replace(const std::string& from, const std::string& to) {
 
 void PosixPlatform::rename(std::string_view from, std::string_view to) {
   const std::size_t slash = to.rfind('/');
-  const std::string_view folder = slash == std::string_view::npos ? std::string_view() : to.substr(0, slash + 1);
+  const std::string_view folder =
+      slash == std::string_view::npos ? std::string_view() : to.substr(0, slash + 1);
   const std::string_view from_name = from.substr(folder.size());
   const std::string_view to_name = to.substr(folder.size());
   FolderIndex& index = index_of(folder);
   // A Windows folder could not hold the new name beside another entry that
   // differs only in letter case: such a name counts as taken.
-  if (const auto* names = index.find(to_name)) {
-    for (const std::string& name : *names) {
-      if (name != from_name && exists(std::string(folder) + name)) fail(error::kAccessDenied, to);
-    }
+  const FolderIndex::Matches taken = index.find(to_name);
+  for (std::size_t i = taken.first; i < taken.last; ++i) {
+    const std::string_view name = index.at(i);
+    if (name != from_name && exists(std::string(folder).append(name)))
+      fail(error::kAccessDenied, to);
   }
   if (const int err = rename_no_replace(std::string(from), std::string(to)); err != 0) {
     fail(windows_error(err, Doing::kOther), from);

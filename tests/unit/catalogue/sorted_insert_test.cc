@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
@@ -23,7 +24,8 @@ TEST(SortedInsert, KeepsOrderAndArrivalOrderOfEqualKeys) {
     EXPECT_TRUE(sorted_insert(t, n, b, by_stor));
   }
   ASSERT_EQ(n, 6);
-  const std::vector<std::string> want{"small/a.jpg", "medium/a.jpg", "other/a.jpg", "a.jpg", "same/a.jpg"};
+  const std::vector<std::string> want{"small/a.jpg", "medium/a.jpg", "other/a.jpg", "a.jpg",
+                                      "same/a.jpg"};
   for (int i = 1; i < n; ++i) EXPECT_EQ(t[i].NAVN.view(), want[i - 1]);
   EXPECT_TRUE(t[6].NAVN.empty());
 }
@@ -47,6 +49,32 @@ TEST(SortedInsert, AFullTableKeepsTheFirst254InKeyOrder) {
   // An entry equal to the last one is not taken: it came later.
   EXPECT_FALSE(sorted_insert(t, n, NameText("n253"), by_name));
   EXPECT_EQ(entries(t, n).back(), "n253");
+}
+
+TEST(SortedInsert, FillSortedLeavesWhatInsertingEachInTurnLeaves) {
+  std::mt19937 random(11);
+  for (int count : {0, 1, 2, 3, 17, 253, 254, 255, 300}) {
+    // Few distinct sizes, negative ones among them, so that ties abound.
+    std::vector<BILLEDE> entries;
+    for (int i = 0; i < count; ++i) {
+      const auto size = static_cast<std::int32_t>(random() % 9) - 3;
+      entries.push_back(BILLEDE{size, NameText("e" + std::to_string(i))});
+    }
+    Table<BILLEDE> want{};
+    std::uint8_t want_counter = 1;
+    int want_left_out = 0;
+    for (const BILLEDE& e : entries) {
+      if (!sorted_insert(want, want_counter, e, by_stor)) ++want_left_out;
+    }
+    Table<BILLEDE> got{};
+    std::uint8_t got_counter = 1;
+    EXPECT_EQ(fill_sorted(got, got_counter, entries, by_stor), want_left_out) << count;
+    ASSERT_EQ(got_counter, want_counter) << count;
+    for (int i = 1; i <= ARRAYMAX; ++i) {
+      EXPECT_EQ(got[i].NAVN, want[i].NAVN) << count << " slot " << i;
+      EXPECT_EQ(got[i].STOR, want[i].STOR) << count << " slot " << i;
+    }
+  }
 }
 
 }  // namespace

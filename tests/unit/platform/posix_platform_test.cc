@@ -1,6 +1,4 @@
 // The Linux platform layer on real temporary folders.
-#include "platform/posix_platform_posix.h"
-
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/time.h>
@@ -11,6 +9,7 @@
 
 #include "platform/errno_map_posix.h"
 #include "platform/file_error.h"
+#include "platform/posix_platform_posix.h"
 #include "support/files.h"
 
 namespace ombrelta {
@@ -51,9 +50,10 @@ std::vector<std::string> strings(const std::vector<NameText>& names) {
 }
 
 TEST_F(PosixPlatformTest, ListsInNtfsOrderWithDotEntriesFirst) {
-  for (const char* name : {"b", "B", "a", "_x", "Zeta", ".git", "a1", "\xC6"}) write_file(dir_ / name, "");
-  EXPECT_EQ(strings(os_.list("")),
-            (std::vector<std::string>{".", "..", ".git", "a", "a1", "B", "b", "Zeta", "_x", "\xC6"}));
+  for (const char* name : {"b", "B", "a", "_x", "Zeta", ".git", "a1", "\xC6"})
+    write_file(dir_ / name, "");
+  EXPECT_EQ(strings(os_.list("")), (std::vector<std::string>{".", "..", ".git", "a", "a1", "B", "b",
+                                                             "Zeta", "_x", "\xC6"}));
   EXPECT_TRUE(os_.list("missing/").empty());
 }
 
@@ -72,9 +72,10 @@ TEST_F(PosixPlatformTest, AttributeWordsAndSizes) {
     std::uint32_t attr;
     std::int32_t size;
   };
-  for (const Case& c : {Case{"plain", 0x10, 0}, Case{"locked", 0x11, 0}, Case{".dot", 0x12, 0},
-                        Case{"file.txt", 0x20, 5}, Case{"ro.txt", 0x21, 1}, Case{"pipe", 0x04, 0},
-                        Case{"dirlink", 0x410, 0}, Case{"dangling", 0x400, 0}, Case{".", 0x10, 0}}) {
+  for (const Case& c :
+       {Case{"plain", 0x10, 0}, Case{"locked", 0x11, 0}, Case{".dot", 0x12, 0},
+        Case{"file.txt", 0x20, 5}, Case{"ro.txt", 0x21, 1}, Case{"pipe", 0x04, 0},
+        Case{"dirlink", 0x410, 0}, Case{"dangling", 0x400, 0}, Case{".", 0x10, 0}}) {
     const auto e = os_.describe("", c.name);
     ASSERT_TRUE(e) << c.name;
     EXPECT_EQ(e->attr, c.attr) << c.name;
@@ -109,8 +110,27 @@ TEST_F(PosixPlatformTest, LookupIgnoresCaseButPrefersExactBytes) {
   EXPECT_EQ(os_.lookup("Thumbs/*.JPG")->name.view(), "*.jpg");
   EXPECT_EQ(os_.lookup("Thumbs/?.jpg"), std::nullopt);
   write_file(dir_ / "Thumbs/a.jpg", "2");
-  EXPECT_EQ(os_.lookup("Thumbs/a.jpg")->name.view(), "a.jpg");
-  EXPECT_EQ(os_.lookup("Thumbs/A.jpg")->name.view(), "A.JPG") << "first in listing order";
+  PosixPlatform next_run;
+  EXPECT_EQ(next_run.lookup("Thumbs/a.jpg")->name.view(), "a.jpg");
+  EXPECT_EQ(next_run.lookup("Thumbs/A.jpg")->name.view(), "A.JPG") << "first in listing order";
+}
+
+TEST_F(PosixPlatformTest, AFolderIsListedOnceAndFollowsTheRunsOwnChanges) {
+  mkdir("t", 0755);
+  write_file(dir_ / "t/m_a.jpg", "copy");
+  write_file(dir_ / "index.html", "old");
+  ASSERT_TRUE(os_.lookup("t/M_A.JPG"));
+  EXPECT_EQ(strings(os_.list("")), (std::vector<std::string>{".", "..", "index.html", "t"}));
+  os_.rename("t/m_a.jpg", "t/a.jpg");
+  os_.create_page("zdia0001.html")->close();
+  EXPECT_EQ(strings(os_.list("t/")), (std::vector<std::string>{".", "..", "a.jpg"}));
+  EXPECT_EQ(strings(os_.list("")),
+            (std::vector<std::string>{".", "..", "index.html", "t", "zdia0001.html"}));
+  EXPECT_EQ(os_.lookup("t/A.jpg")->size, 4);
+  // What others make meanwhile is seen by the next run.
+  write_file(dir_ / "t/b.jpg", "new");
+  EXPECT_FALSE(os_.lookup("t/b.jpg"));
+  EXPECT_TRUE(PosixPlatform().lookup("t/b.jpg"));
 }
 
 TEST_F(PosixPlatformTest, RenameNeverReplacesAFile) {
@@ -173,6 +193,26 @@ TEST_F(PosixPlatformTest, CreatePageRefusesReadOnlyFilesEvenForRoot) {
   page->write("new");
   page->close();
   EXPECT_EQ(read_file(dir_ / "zdia0002.html"), "new");
+}
+
+TEST_F(PosixPlatformTest, APageHoldsExactlyItsNewBytesWhateverItHeldBefore) {
+  write_file(dir_ / "zdia0001.html", "an old page, longer than the new one");
+  // Dropped after a failure: the old bytes past the written ones are gone too.
+  os_.create_page("zdia0001.html")->write("new");
+  EXPECT_EQ(read_file(dir_ / "zdia0001.html"), "new");
+  auto page = os_.create_page("zdia0001.html");
+  page->write("newer and longer than new");
+  page->close();
+  EXPECT_EQ(read_file(dir_ / "zdia0001.html"), "newer and longer than new");
+  // Reached by another name: empty from the creation on, as it always was.
+  write_file(dir_ / "index.txt", "Title");
+  symlink("index.txt", "index.html");
+  write_file(dir_ / "doc.htm", "<title>Old</title>");
+  link("doc.htm", "zdia0002.html");
+  auto linked = os_.create_page("index.html");
+  auto hard = os_.create_page("zdia0002.html");
+  EXPECT_EQ(read_file(dir_ / "index.txt"), "");
+  EXPECT_EQ(read_file(dir_ / "doc.htm"), "");
 }
 
 TEST_F(PosixPlatformTest, WritesToAFullDiskFail) {
