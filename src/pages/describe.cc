@@ -25,7 +25,7 @@ constexpr std::array<TypeDescription, 7> kDescriptions = {{
 
 // Reads lines into S while the look-ahead sees text and S lacks `marker`.
 void read_until(TextInput& input, NameText& S, std::string_view marker) {
-  while (input.more_text() && !S.contains(marker)) input.read_line(S);
+  input.read_lines_until(S, marker);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include "pages/entity_table.h"
 #include "pages/filter.h"
+#include "platform/byte_scan.h"
 
 namespace ombrelta {
 
@@ -25,33 +26,15 @@ constexpr std::array<bool, 256> kSpecial = make_special();
 
 bool is_special(char c) { return kSpecial[static_cast<unsigned char>(c)]; }
 
-// True when the eight bytes at `p` are ASCII and none is a line feed, a
-// carriage return or an ampersand: every other special byte is above 127.
-bool plain_ascii_word(const char* p) {
-  constexpr std::uint64_t kOnes = 0x0101010101010101u;
-  constexpr std::uint64_t kHigh = 0x8080808080808080u;
-  std::uint64_t word;
-  std::memcpy(&word, p, sizeof word);
-  if ((word & kHigh) != 0) return false;
-  // A byte of `x` is zero where `word` holds `b`. With no high bit set in
-  // `x`, the test below is non-zero exactly when some byte of `x` is zero
-  // (a borrow starts only at a zero byte).
-  const auto holds = [word](unsigned char b) {
-    const std::uint64_t x = word ^ (kOnes * b);
-    return ((x - kOnes) & ~x & kHigh) != 0;
-  };
-  return !holds('\n') && !holds('\r') && !holds('&');
-}
-
-// The first special byte from `p` on, or `end`; plain ASCII text is passed
-// over eight bytes at a time.
-const char* find_special(const char* p, const char* end) {
-  for (;;) {
-    while (end - p >= 8 && plain_ascii_word(p)) p += 8;
-    if (p == end || is_special(*p)) return p;
-    ++p;
+constexpr bool only_line_ends_and_ampersand_below_128() {
+  for (std::size_t b = 0; b < 128; ++b) {
+    if (kSpecial[b] && b != '\n' && b != '\r' && b != '&') return false;
   }
+  return true;
 }
+// Every special byte but the line ends and the ampersand is above 127, so a
+// search for those three and the bytes above 127 finds them all.
+static_assert(only_line_ends_and_ampersand_below_128());
 
 // Appends the bytes of one piece of the title line, without its carriage
 // returns, as far as TITLE has room.
@@ -66,23 +49,28 @@ void append_title_part(NameText& TITLE, std::string_view part) {
 // One byte that needs more than a copy.
 void write_special(PageStream& F2, char c) {
   if (c == '\n') {
-    F2.write("<br>");
-    F2.crlf();
+    F2.write("<br>\r\n");
   } else if (c != '\r') {
-    FILTER(F2, c);
+    F2.write(kEntities[static_cast<unsigned char>(c)]);  // as FILTER writes it
   }
 }
 
 // A block of the introduction: runs of plain bytes are copied whole.
 void write_introduction_block(PageStream& F2, std::string_view block) {
-  const char* p = block.data();
-  const char* const end = p + block.size();
-  while (p != end) {
-    const char* run_end = find_special(p, end);
-    F2.write(std::string_view(p, static_cast<std::size_t>(run_end - p)));
-    if (run_end == end) break;
-    write_special(F2, *run_end);
-    p = run_end + 1;
+  std::array<std::uint16_t, kStopsChunk> stops;
+  while (!block.empty()) {
+    const std::string_view chunk = block.substr(0, kStopsChunk);
+    const std::size_t count = list_stops(chunk.data(), chunk.size(), '\n', '\r', '&', stops.data());
+    std::size_t run = 0;  // where the plain bytes not yet written start
+    for (std::size_t i = 0; i < count; ++i) {
+      const std::size_t at = stops[i];
+      if (!is_special(chunk[at])) continue;  // a byte above 127 that is written as it is
+      F2.write(chunk.substr(run, at - run));
+      write_special(F2, chunk[at]);
+      run = at + 1;
+    }
+    F2.write(chunk.substr(run));
+    block.remove_prefix(chunk.size());
   }
 }
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/byte_scan.h"
+
 namespace ombrelta {
 
 namespace {
@@ -16,6 +18,31 @@ bool is_white(char c) {
 
 bool is_line_stop(char c) { return c == '\n' || c == '\r' || c == TextInput::kCtrlZ; }
 
+bool is_line_break(char c) { return c == '\n' || c == '\r'; }
+
+// The start of the line that holds `p`, looking back no further than `from`
+// (a line start itself).
+const char* line_start(const char* from, const char* p) {
+  while (p != from && !is_line_break(p[-1])) --p;
+  return p;
+}
+
+// The first place in [from, end) where `marker` stands wholly within the
+// first 255 bytes of its line, or `end`. `from` is a line start, and no line
+// runs past `end`.
+const char* find_in_line_heads(const char* from, const char* end, std::string_view marker) {
+  if (marker.size() > NameText::kMax) return end;
+  for (const char* hit = find_text(from, end, marker); hit != end;
+       hit = find_text(hit + 1, end, marker)) {
+    // Only the 255 bytes before the marker's end can hold its line's start.
+    const char* earliest =
+        hit + marker.size() - std::min<std::size_t>(NameText::kMax, hit + marker.size() - from);
+    const char* start = line_start(earliest, hit);
+    if (start != earliest || earliest == from || is_line_break(earliest[-1])) return hit;
+  }
+  return end;
+}
+
 }  // namespace
 
 TextInput::TextInput(std::unique_ptr<ByteSource> source)
@@ -23,6 +50,11 @@ TextInput::TextInput(std::unique_ptr<ByteSource> source)
 
 bool TextInput::load(std::uint64_t offset) {
   if (offset >= buffer_start_ && offset < buffer_start_ + buffer_length_) return true;
+  return load_from(offset);
+}
+
+bool TextInput::load_from(std::uint64_t offset) {
+  if (buffer_length_ != 0 && offset == buffer_start_) return true;
   if (end_known_ && offset >= end_) return false;
   // Empty first: a failed read (a fatal error) leaves no stale block behind.
   buffer_length_ = 0;
@@ -79,7 +111,8 @@ void TextInput::read_line(NameText& line) {
     // A lambda, not the function itself, so that the byte test is inlined.
     const char* stop = std::find_if(start, block_end, [](char c) { return is_line_stop(c); });
     const std::size_t length = static_cast<std::size_t>(stop - start);
-    if (!line.full()) line += std::string_view(start, std::min(length, NameText::kMax - line.size()));
+    if (!line.full())
+      line += std::string_view(start, std::min(length, NameText::kMax - line.size()));
     pos_ += length;
     if (stop == block_end) continue;  // the line goes on in the next block
     if (*stop == kCtrlZ) return;
@@ -87,6 +120,47 @@ void TextInput::read_line(NameText& line) {
     if (*stop == '\r' && byte_at(pos_) == '\n') ++pos_;
     return;
   }
+}
+
+void TextInput::read_lines_until(NameText& line, std::string_view marker) {
+  // A marker holding a line end or a Ctrl-Z is never within one line: the
+  // bulk search does not look for one.
+  const bool bulk = marker.find_first_of("\n\r\x1a") == std::string_view::npos;
+  while (more_text() && !line.contains(marker)) {
+    if (!bulk || !pass_lines_in_block(line, marker)) read_line(line);
+  }
+}
+
+bool TextInput::pass_lines_in_block(NameText& line, std::string_view marker) {
+  if (!load_from(pos_)) return false;
+  const char* const from = buffer_.get();
+  const char* const block_end = from + buffer_length_;
+  // The whole lines: up to a Ctrl-Z, where the text ends, or else up to the
+  // last line break of the block.
+  const char* end = static_cast<const char*>(std::memchr(from, kCtrlZ, buffer_length_));
+  if (end == nullptr) {
+    end = block_end;
+    while (end != from && !is_line_break(end[-1])) --end;
+    if (end == from) return false;
+  }
+  // The first line that holds the marker is the last one read.
+  if (const char* hit = find_in_line_heads(from, end, marker); hit != end) {
+    pos_ = buffer_start_ + static_cast<std::uint64_t>(line_start(from, hit) - from);
+    read_line(line);
+    return true;
+  }
+  // Otherwise every line up to the last one with text in the block is read,
+  // and only that one counts. A block of white space alone is passed over:
+  // the look-ahead saw text after it, so a later line will be read.
+  const char* text = end;
+  while (text != from && is_white(text[-1])) --text;
+  if (text == from) {
+    pos_ = buffer_start_ + static_cast<std::uint64_t>(end - from);
+    return true;
+  }
+  pos_ = buffer_start_ + static_cast<std::uint64_t>(line_start(from, text - 1) - from);
+  read_line(line);
+  return true;
 }
 
 std::string_view TextInput::peek_block() {

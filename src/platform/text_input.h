@@ -30,6 +30,11 @@ class TextInput {
   // break (CR, LF or CR LF) are passed over. Never passes a Ctrl-Z.
   void read_line(NameText& line);
 
+  // The loop `while (more_text() && !line.contains(marker)) read_line(line);`
+  // with the same outcome (the line last read, the reading position), but
+  // lines that cannot be the last one read are passed over block by block.
+  void read_lines_until(NameText& line, std::string_view marker);
+
   // Bulk access for fast writers: the bytes from the reading position to the
   // end of the buffered block, stopping before a Ctrl-Z; empty at the end.
   std::string_view peek_block();
@@ -42,6 +47,11 @@ class TextInput {
   int byte_at(std::uint64_t offset);
   // Makes the buffer hold `offset`; false past the last byte.
   bool load(std::uint64_t offset);
+  // Makes the buffer start at `offset`; false past the last byte.
+  bool load_from(std::uint64_t offset);
+  // One bulk step of read_lines_until over the whole lines in the block at
+  // the reading position; false when the block holds no whole line.
+  bool pass_lines_in_block(NameText& line, std::string_view marker);
 
   std::unique_ptr<ByteSource> source_;
   std::unique_ptr<char[]> buffer_;
