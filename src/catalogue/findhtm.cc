@@ -10,9 +10,10 @@ namespace ombrelta {
 namespace {
 
 // The tests on the lower-cased name alone; they need no look at the entry.
-bool carries_type(std::string_view lowered, std::string_view EXT) {
+// `type` is "." followed by EXT.
+bool carries_type(std::string_view lowered, std::string_view type) {
   if (lowered.starts_with("zdia")) return false;
-  if (lowered.find("." + std::string(EXT)) == std::string_view::npos) return false;
+  if (lowered.find(type) == std::string_view::npos) return false;
   return lowered.find("index.txt") == std::string_view::npos;
 }
 
@@ -26,8 +27,9 @@ std::string_view kept_name(const NameText& path, std::string_view START) {
 
 int FINDHTM(Platform& os, Catalogue& cat, std::string_view START, std::string_view EXT) {
   int left_out = 0;
+  const std::string type = "." + std::string(EXT);
   for (const NameText& name : os.list(START)) {
-    if (!carries_type(ascii_lower(name.view()), EXT)) continue;
+    if (!carries_type(ascii_lower(name.view()), type)) continue;
     const auto entry = os.describe(START, name);
     if (!entry || entry->attr == attr::kDirectory) continue;
     const NameText path = join(START, name.view());

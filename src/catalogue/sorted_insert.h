@@ -42,8 +42,11 @@ int fill_sorted(Table<T>& table, std::uint8_t& counter, const std::vector<T>& en
                 Before before) {
   std::vector<int> order(entries.size());
   std::iota(order.begin(), order.end(), 0);
-  std::stable_sort(order.begin(), order.end(),
-                   [&](int a, int b) { return before(entries[a], entries[b]); });
+  // Equal keys in arrival order: the index decides between them.
+  std::sort(order.begin(), order.end(), [&](int a, int b) {
+    if (before(entries[a], entries[b])) return true;
+    return !before(entries[b], entries[a]) && a < b;
+  });
   const int kept = std::min(static_cast<int>(order.size()), kTableCapacity);
   for (int i = 0; i < kept; ++i) table[i + 1] = entries[order[i]];
   counter = static_cast<std::uint8_t>(kept + 1);

@@ -29,26 +29,22 @@ bool is_dot_name(std::string_view name) { return name == "." || name == ".."; }
 
 // Compares `name` upper-cased with `key`, which is upper-cased already, a
 // shorter prefix first; 0 when they are equal ignoring case.
-int compare_folded(std::string_view name, std::string_view key) {
+int compare_folded(std::string_view name, std::string_view key, std::size_t from = 0) {
   const std::size_t n = std::min(name.size(), key.size());
-  for (std::size_t i = 0; i < n; ++i) {
+  for (std::size_t i = from; i < n; ++i) {
     const unsigned char a = upper(name[i]), b = static_cast<unsigned char>(key[i]);
     if (a != b) return a < b ? -1 : 1;
   }
   return name.size() < key.size() ? -1 : name.size() > key.size() ? 1 : 0;
 }
 
-std::string upper_cased(std::string_view name) {
-  std::string key(name);
-  for (char& c : key) c = static_cast<char>(upper(c));
-  return key;
-}
-
 // The first eight upper-cased bytes, the first one highest, zeros after a
-// shorter name: numbers that order as the bytes do.
+// shorter name (a name holds no zero byte): numbers that order as the bytes
+// do, and equal only for names whose first eight bytes are equal.
+constexpr std::size_t kPrefixBytes = 8;
 std::uint64_t prefix_of(std::string_view name) {
   std::uint64_t prefix = 0;
-  for (std::size_t i = 0; i < 8; ++i) {
+  for (std::size_t i = 0; i < kPrefixBytes; ++i) {
     prefix = (prefix << 8) | (i < name.size() ? upper(name[i]) : 0u);
   }
   return prefix;
@@ -95,12 +91,15 @@ void FolderIndex::seal() {
 }
 
 FolderIndex::Matches FolderIndex::find(std::string_view name) const {
-  const std::string key = upper_cased(name);
+  if (name.size() > NameText::kMax) return {};
+  char upper_name[NameText::kMax];
+  for (std::size_t i = 0; i < name.size(); ++i) upper_name[i] = static_cast<char>(upper(name[i]));
+  const std::string_view key(upper_name, name.size());
   const std::uint64_t prefix = prefix_of(key);
   // Below 0, equal 0 or above 0 as name i compares with `name` ignoring case.
   const auto compare = [&](std::size_t i) {
     if (names_[i].prefix != prefix) return names_[i].prefix < prefix ? -1 : 1;
-    return compare_folded(at(i), key);
+    return compare_folded(at(i), key, kPrefixBytes);  // the prefixes hold the first bytes
   };
   std::size_t low = 0, high = names_.size();
   while (low < high) {  // the first name not before `name` ignoring case

@@ -4,7 +4,6 @@
 
 #include <cerrno>
 
-#include "platform/local_time_posix.h"
 #include "platform/posix_platform_posix.h"
 
 namespace ombrelta {
@@ -13,34 +12,6 @@ namespace {
 
 std::string folder_path(std::string_view folder) {
   return folder.empty() ? std::string(".") : std::string(folder);
-}
-
-// The entry at `path` as a Windows listing would describe it, symbolic links
-// followed; nothing when it does not exist.
-std::optional<Entry> entry_at(const std::string& path, std::string_view name) {
-  struct stat own {};
-  if (lstat(path.c_str(), &own) != 0) return std::nullopt;
-  Entry entry;
-  entry.name = name;
-  struct stat st = own;
-  const bool link = S_ISLNK(own.st_mode);
-  if (link && stat(path.c_str(), &st) != 0) {
-    entry.attr = attr::kReparsePoint;  // a dangling link
-    entry.time = local_file_time(own.st_mtime);
-    return entry;
-  }
-  if (S_ISDIR(st.st_mode)) {
-    entry.attr = attr::kDirectory;
-  } else {
-    entry.attr = S_ISREG(st.st_mode) ? attr::kArchive : attr::kSystem;
-    entry.true_size = static_cast<std::uint64_t>(st.st_size);
-    entry.size = static_cast<std::int32_t>(static_cast<std::uint32_t>(entry.true_size));
-  }
-  if ((st.st_mode & S_IWUSR) == 0) entry.attr |= attr::kReadOnly;
-  if (name.starts_with('.') && name != "." && name != "..") entry.attr |= attr::kHidden;
-  if (link) entry.attr |= attr::kReparsePoint;
-  entry.time = local_file_time(st.st_mtime);
-  return entry;
 }
 
 std::pair<std::string_view, std::string_view> split_path(std::string_view path) {
@@ -61,6 +32,32 @@ FolderIndex read_folder(std::string_view folder) {
 }
 
 }  // namespace
+
+std::optional<Entry> PosixPlatform::entry_at(const std::string& path, std::string_view name) {
+  struct stat own {};
+  if (lstat(path.c_str(), &own) != 0) return std::nullopt;
+  Entry entry;
+  entry.name = name;
+  struct stat st = own;
+  const bool link = S_ISLNK(own.st_mode);
+  if (link && stat(path.c_str(), &st) != 0) {
+    entry.attr = attr::kReparsePoint;  // a dangling link
+    entry.time = file_times_.of(own.st_mtime);
+    return entry;
+  }
+  if (S_ISDIR(st.st_mode)) {
+    entry.attr = attr::kDirectory;
+  } else {
+    entry.attr = S_ISREG(st.st_mode) ? attr::kArchive : attr::kSystem;
+    entry.true_size = static_cast<std::uint64_t>(st.st_size);
+    entry.size = static_cast<std::int32_t>(static_cast<std::uint32_t>(entry.true_size));
+  }
+  if ((st.st_mode & S_IWUSR) == 0) entry.attr |= attr::kReadOnly;
+  if (name.starts_with('.') && name != "." && name != "..") entry.attr |= attr::kHidden;
+  if (link) entry.attr |= attr::kReparsePoint;
+  entry.time = file_times_.of(st.st_mtime);
+  return entry;
+}
 
 std::vector<NameText> PosixPlatform::list(std::string_view folder) {
   return index_of(folder).listing();

@@ -6,6 +6,7 @@
 #include <unordered_map>
 
 #include "platform/folder_index_posix.h"
+#include "platform/local_time_posix.h"
 #include "platform/platform.h"
 
 namespace ombrelta {
@@ -30,7 +31,11 @@ class PosixPlatform final : public Platform {
 
  private:
   FolderIndex& index_of(std::string_view folder);
+  // The entry at `path` as a Windows listing would describe it, symbolic
+  // links followed; nothing when it does not exist.
+  std::optional<Entry> entry_at(const std::string& path, std::string_view name);
 
+  LocalFileTimes file_times_;
   // Found by a folder's path as a string_view, without a copy of it.
   struct PathHash {
     using is_transparent = void;

@@ -23,13 +23,16 @@ bool equal_ignoring_case(std::string_view a, std::string_view b) {
 }
 
 // Names from bytes that order differently upper-cased and lower-cased ("_"
-// lies between "Z" and "a"), bytes before ".", and a byte above 127.
+// lies between "Z" and "a"), bytes before ".", and a byte above 127, of
+// up to eleven bytes.
 std::vector<std::string> random_names(std::mt19937& random, int count) {
   const std::string bytes = "aAbB_-.z\xC6";
   std::vector<std::string> names{".", ".."};
   while (static_cast<int>(names.size()) < count) {
-    std::string name;
-    const int length = 1 + static_cast<int>(random() % 4);
+    // Some share their first seven bytes ignoring case, so that names of
+    // more than eight bytes are told apart after their first eight.
+    std::string name = random() % 3 == 0 ? (random() % 2 ? "abcdefg" : "ABCdefG") : "";
+    const int length = (name.empty() ? 1 : 0) + static_cast<int>(random() % 4);
     for (int i = 0; i < length; ++i) name += bytes[random() % bytes.size()];
     if (std::find(names.begin(), names.end(), name) == names.end()) names.push_back(name);
   }
