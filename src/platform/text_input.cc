@@ -141,8 +141,8 @@ bool TextInput::pass_lines_in_block(NameText& line, std::string_view marker) {
   if (end == nullptr) {
     end = block_end;
     while (end != from && !is_line_break(end[-1])) --end;
-    if (end == from) return false;
   }
+  if (end == from) return false;
   // The first line that holds the marker is the last one read.
   if (const char* hit = find_in_line_heads(from, end, marker); hit != end) {
     pos_ = buffer_start_ + static_cast<std::uint64_t>(line_start(from, hit) - from);

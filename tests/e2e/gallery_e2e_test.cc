@@ -97,6 +97,27 @@ TEST_F(GalleryE2e, OnePictureAndOlderPagesLeftAlone) {
   EXPECT_EQ(page("zdia0005.html"), "older run");
 }
 
+TEST_F(GalleryE2e, PagesOfAnEarlierRunAreRewrittenToTheByte) {
+  file("a.jpg", 10);
+  file("b.jpg", 20);
+  write_file(pics("zdia0001.html"), std::string(5000, 'o'));  // longer than the new page
+  write_file(pics("zdia0002.html"), "short");
+  // The old index page, also reached as a page of a subfolder: that name sees
+  // it emptied when the run creates it, so the link table finds no title.
+  write_file(pics("index.html"), "<title>Old title</title>" + std::string(9000, 'o'));
+  make_dir(pics("sub"));
+  ASSERT_EQ(link(pics("index.html").c_str(), pics("sub/same.htm").c_str()), 0);
+  const RunResult r = run();
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(page("zdia0001.html"), slide(1, 2, "a.jpg"));
+  EXPECT_EQ(page("zdia0002.html"), slide(2, 2, "b.jpg"));
+  const std::string index = page("index.html");
+  EXPECT_TRUE(index.ends_with("</i></body></html>\r\n"));
+  EXPECT_EQ(index.find('o' + std::string(20, 'o')), std::string::npos) << "no old bytes left";
+  EXPECT_NE(index.find("<a href=\"sub/same.htm\">sub/same.htm</a></td><td>&nbsp</td>"),
+            std::string::npos);
+}
+
 TEST_F(GalleryE2e, TwoPicturesOneWithCopies) {
   file("a.jpg", 20000);
   file("small/a.jpg", 1024);
