@@ -120,7 +120,7 @@ test('screenshots of the index page and of a slideshow page', async () => {
   try {
     await page.goto(pathToFileURL(path.join(sample.gallery, 'index.html')).href);
     await page.screenshot({ path: path.join(screenshots, 'sample-index.png'), fullPage: true });
-    await page.setViewportSize({ width: 640, height: 300 });
+    await page.setViewportSize({ width: 640, height: 210 });
     await page.goto(pathToFileURL(path.join(sample.gallery, slidePage(2))).href);
     await page.screenshot({ path: path.join(screenshots, 'sample-slideshow.png') });
   } finally {
