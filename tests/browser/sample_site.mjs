@@ -10,19 +10,32 @@ export function scratchFolder(prefix) {
   return fs.mkdtempSync(path.join(os.tmpdir(), prefix));
 }
 
+// Calls `fill(root)` on a fresh scratch folder and returns its result; the
+// folder is removed again when `fill` throws.
+function inScratchFolder(prefix, fill) {
+  const root = scratchFolder(prefix);
+  try {
+    return fill(root);
+  } catch (error) {
+    fs.rmSync(root, { recursive: true, force: true });
+    throw error;
+  }
+}
+
 // Copies `examples` into a scratch folder and runs `binary` in its gallery/
 // with standard input from /dev/null (the sample's case warning waits for
 // Enter). Returns the gallery folder and the run's console output.
 export function generateSample(binary, examples) {
-  const root = scratchFolder('ombrelta-browser-');
-  fs.cpSync(examples, root, { recursive: true });
-  const gallery = path.join(root, 'gallery');
-  const run = spawnSync(binary, [], { cwd: gallery, stdio: ['ignore', 'pipe', 'pipe'] });
-  if (run.error) throw run.error;
-  if (run.status !== 0) {
-    throw new Error(`ombrelta ended with status ${run.status}:\n${run.stdout}${run.stderr}`);
-  }
-  return { root, gallery, console: run.stdout.toString('latin1') };
+  return inScratchFolder('ombrelta-browser-', (root) => {
+    fs.cpSync(examples, root, { recursive: true });
+    const gallery = path.join(root, 'gallery');
+    const run = spawnSync(binary, [], { cwd: gallery, stdio: ['ignore', 'pipe', 'pipe'] });
+    if (run.error) throw run.error;
+    if (run.status !== 0) {
+      throw new Error(`ombrelta ended with status ${run.status}:\n${run.stdout}${run.stderr}`);
+    }
+    return { root, gallery, console: run.stdout.toString('latin1') };
+  });
 }
 
 // Copies a generated sample (its whole root, so that the parent page comes
@@ -30,12 +43,13 @@ export function generateSample(binary, examples) {
 // Throws when the page does not hold `from`: a control that breaks nothing
 // would prove nothing.
 export function brokenCopy(sample, page, from, to) {
-  const root = scratchFolder('ombrelta-broken-');
-  fs.cpSync(sample.root, root, { recursive: true });
-  const gallery = path.join(root, 'gallery');
-  const file = path.join(gallery, page);
-  const text = fs.readFileSync(file, 'latin1');
-  if (!text.includes(from)) throw new Error(`${page} does not hold ${from}`);
-  fs.writeFileSync(file, text.replace(from, to), 'latin1');
-  return { root, gallery };
+  return inScratchFolder('ombrelta-broken-', (root) => {
+    fs.cpSync(sample.root, root, { recursive: true });
+    const gallery = path.join(root, 'gallery');
+    const file = path.join(gallery, page);
+    const text = fs.readFileSync(file, 'latin1');
+    if (!text.includes(from)) throw new Error(`${page} does not hold ${from}`);
+    fs.writeFileSync(file, text.replace(from, to), 'latin1');
+    return { root, gallery };
+  });
 }
