@@ -55,7 +55,7 @@ async function follow(page, label, target, problems) {
   }
   await link.click();
   await page.waitForLoadState('load');
-  const now = fileName(page.url());
+  const now = fileName(page.url()) || page.url();
   if (now !== target || !isFile(page.url())) {
     problems.push(`${where}: ${label} opened ${now}, expected the file ${target}`);
     return false;
