@@ -15,16 +15,20 @@ namespace fs = std::filesystem;
 TempDir::TempDir() {
   std::string pattern = (fs::temp_directory_path() / "ombrelta-e2e-XXXXXX").string();
   if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
-  path_ = pattern;
+  root_ = pattern;
+  // One level down, so that a run's search of the parent folder only ever
+  // meets this empty folder, never what other programs leave in /tmp.
+  path_ = root_ + "/d";
+  fs::create_directory(path_);
 }
 
 TempDir::~TempDir() {
   std::error_code ec;
   // Read-only folders made by a test must not stop the clean-up.
-  for (auto it = fs::recursive_directory_iterator(path_, ec); !ec && it != fs::end(it); it.increment(ec)) {
+  for (auto it = fs::recursive_directory_iterator(root_, ec); !ec && it != fs::end(it); it.increment(ec)) {
     if (it->is_directory(ec) && !it->is_symlink(ec)) chmod(it->path().c_str(), 0755);
   }
-  fs::remove_all(path_, ec);
+  fs::remove_all(root_, ec);
 }
 
 void make_dir(const std::string& path) { fs::create_directories(path); }
