@@ -15,23 +15,41 @@ namespace ombrelta::e2e {
 
 namespace {
 
-// The binary under test: OMBRELTA_BIN when set, else the one just built.
-std::string binary() {
-  const char* env = std::getenv("OMBRELTA_BIN");
-  return env && *env ? env : OMBRELTA_BINARY;
+std::string env_text(const char* name) {
+  const char* value = std::getenv(name);
+  return value ? value : "";
 }
 
-}  // namespace
+// The binary under test: OMBRELTA_BIN when set, else the one just built.
+std::string binary() {
+  const std::string bin = env_text("OMBRELTA_BIN");
+  return bin.empty() ? OMBRELTA_BINARY : bin;
+}
 
-namespace {
+// The command line: the binary, or the runner (say "wine") and the binary.
+std::vector<std::string> command(const std::vector<std::string>& args) {
+  std::vector<std::string> words;
+  if (const std::string runner = env_text("OMBRELTA_RUNNER"); !runner.empty()) words.push_back(runner);
+  words.push_back(binary());
+  words.insert(words.end(), args.begin(), args.end());
+  return words;
+}
+
+// Console lines of the Windows program end with CR LF; the tests expect "\n".
+std::string console_text(std::string out) {
+  if (!under_wine()) return out;
+  std::string text;
+  for (std::size_t i = 0; i < out.size(); ++i) {
+    if (!(out[i] == '\r' && i + 1 < out.size() && out[i + 1] == '\n')) text += out[i];
+  }
+  return text;
+}
 
 // Runs the binary in `folder` with standard input from `in_path` and standard
 // output to `out_path`; the exit status, -1 when it was killed or timed out.
 int spawn(const std::string& folder, const std::vector<std::string>& args, const std::string& in_path,
           const std::string& out_path, int seconds) {
-  const std::string program = binary();
-  std::vector<std::string> argv_text{program};
-  argv_text.insert(argv_text.end(), args.begin(), args.end());
+  std::vector<std::string> argv_text = command(args);
   std::vector<char*> argv;
   for (auto& a : argv_text) argv.push_back(a.data());
   argv.push_back(nullptr);
@@ -44,7 +62,7 @@ int spawn(const std::string& folder, const std::vector<std::string>& args, const
     if (in < 0 || out < 0 || chdir(folder.c_str()) != 0) _exit(250);
     dup2(in, 0);
     dup2(out, 1);
-    execv(program.c_str(), argv.data());
+    execvp(argv[0], argv.data());
     _exit(251);
   }
   int wstatus = 0;
@@ -62,12 +80,16 @@ int spawn(const std::string& folder, const std::vector<std::string>& args, const
 
 }  // namespace
 
+bool under_wine() { return env_text("OMBRELTA_RUNNER").find("wine") != std::string::npos; }
+
+bool wine_writes_read_only_files() { return under_wine() && geteuid() == 0; }
+
 RunResult run_ombrelta(const std::string& folder, const std::vector<std::string>& args,
                        const std::string& input, int seconds) {
   TempDir io;
   write_file(io / "stdin", input);
   const int status = spawn(folder, args, io / "stdin", io / "stdout", seconds);
-  return RunResult{read_file(io / "stdout"), status};
+  return RunResult{console_text(read_file(io / "stdout")), status};
 }
 
 int run_ombrelta_to(const std::string& folder, const std::string& out_path,
