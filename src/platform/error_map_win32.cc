@@ -15,6 +15,7 @@ int reported_error(unsigned long code, Doing doing) {
     case ERROR_ALREADY_EXISTS:
       return doing == Doing::kRenaming ? error::kAccessDenied : static_cast<int>(code);
     case ERROR_NO_DATA:
+    case ERROR_PIPE_NOT_CONNECTED:
       return doing == Doing::kWritingConsole ? error::kBrokenPipe : static_cast<int>(code);
     default:
       return static_cast<int>(code);
