@@ -6,6 +6,7 @@
 
 #include "platform/errno_map_posix.h"
 #include "platform/file_error.h"
+#include "platform/local_time_posix.h"
 #include "platform/posix_platform_posix.h"
 
 namespace ombrelta {
@@ -37,14 +38,8 @@ void PosixPlatform::wait_for_enter() {
 }
 
 LocalTime PosixPlatform::now() {
-  const std::time_t t = std::time(nullptr);
-  std::tm tm{};
-  localtime_r(&t, &tm);
-  return LocalTime{static_cast<std::uint16_t>(tm.tm_year + 1900),
-                   static_cast<std::uint16_t>(tm.tm_mon + 1),
-                   static_cast<std::uint16_t>(tm.tm_mday),
-                   static_cast<std::uint16_t>(tm.tm_hour),
-                   static_cast<std::uint16_t>(tm.tm_min)};
+  const FileTime t = local_file_time(std::time(nullptr));
+  return LocalTime{t.year, t.month, t.day, t.hour, t.minute};
 }
 
 }  // namespace ombrelta

@@ -4,8 +4,8 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <ctime>
 
+#include "platform/local_time_posix.h"
 #include "platform/posix_platform_posix.h"
 
 namespace ombrelta {
@@ -14,17 +14,6 @@ namespace {
 
 std::string folder_path(std::string_view folder) {
   return folder.empty() ? std::string(".") : std::string(folder);
-}
-
-FileTime local_file_time(std::time_t t) {
-  std::tm tm{};
-  localtime_r(&t, &tm);
-  return FileTime{static_cast<std::uint16_t>(tm.tm_year + 1900),
-                  static_cast<std::uint16_t>(tm.tm_mon + 1),
-                  static_cast<std::uint16_t>(tm.tm_mday),
-                  static_cast<std::uint16_t>(tm.tm_hour),
-                  static_cast<std::uint16_t>(tm.tm_min),
-                  static_cast<std::uint16_t>(tm.tm_sec & ~1)};
 }
 
 // The entry at `path` as a Windows listing would describe it, symbolic links

@@ -130,13 +130,31 @@ TEST(DriverE2e, FolderIndexPageIsUnableToCreate) {
 
 TEST(DriverE2e, CaseWarningSummaryWaitsForEnter) {
   TempDir dir;
-  for (const char* p : {"a.jpg", "b.jpg", "Summer.jpg"}) write_file(dir / p, "jpeg");
-  make_dir(dir / "Sub");
-  make_dir(dir / "thumbs");
-  const RunResult r = run_ombrelta(dir.path(), {}, "\n");
+  // A folder of its own: the parent's pages are listed too.
+  const std::string work = dir / "work";
+  write_file(work + "/index.txt", "");
+  for (const char* p : {"a.jpg", "b.jpg", "Summer.jpg"}) write_file(work + "/" + p, "jpeg");
+  make_dir(work + "/Sub");
+  make_dir(work + "/thumbs");
+  const RunResult r = run_ombrelta(work, {}, "\n");
   EXPECT_EQ(r.out, kBanner + std::string("Sub\a\nSummer.jpg\a\n"
                                          "1 files and 1 directories upcase\a\n"
                                          "3 files and 2 directories plus 0 other documents found\n\n"));
+  EXPECT_EQ(r.status, 0);
+}
+
+TEST(DriverE2e, SummaryCountsPicturesSubdirectoriesAndTableRows) {
+  TempDir dir;
+  const std::string work = dir / "work";
+  write_file(work + "/index.txt", "");
+  for (const char* p : {"a.jpg", "b.jpg", "Summer.jpg"}) write_file(work + "/" + p, "jpeg");
+  for (const char* p : {"report.doc", "notes.txt", "one/page.htm", "two/page.html"}) {
+    write_file(work + "/" + p, "text");
+  }
+  const RunResult r = run_ombrelta(work, {}, "\n");
+  EXPECT_EQ(r.out, kBanner + std::string("Summer.jpg\a\n"
+                                         "1 files and 0 directories upcase\a\n"
+                                         "3 files and 2 directories plus 4 other documents found\n\n"));
   EXPECT_EQ(r.status, 0);
 }
 
