@@ -25,7 +25,8 @@ class FileSource final : public ByteSource {
     at.Offset = static_cast<DWORD>(offset);
     at.OffsetHigh = static_cast<DWORD>(offset >> 32);
     DWORD got = 0;
-    if (ReadFile(file_, buffer, static_cast<DWORD>(std::min(n, kMaxTransfer)), &got, &at)) return got;
+    if (ReadFile(file_, buffer, static_cast<DWORD>(std::min(n, kMaxTransfer)), &got, &at))
+      return got;
     if (GetLastError() == ERROR_HANDLE_EOF) return 0;
     fail(last_error(Doing::kOther), path_);
   }
@@ -46,13 +47,15 @@ class FileSink final : public PageSink {
     while (!block.empty()) {
       DWORD done = 0;
       const auto n = static_cast<DWORD>(std::min(block.size(), kMaxTransfer));
-      if (!WriteFile(file_, block.data(), n, &done, nullptr)) fail(last_error(Doing::kOther), name_);
+      if (!WriteFile(file_, block.data(), n, &done, nullptr))
+        fail(last_error(Doing::kOther), name_);
       block.remove_prefix(done);
     }
   }
 
   void close() override {
-    if (!CloseHandle(std::exchange(file_, INVALID_HANDLE_VALUE))) fail(last_error(Doing::kOther), name_);
+    if (!CloseHandle(std::exchange(file_, INVALID_HANDLE_VALUE)))
+      fail(last_error(Doing::kOther), name_);
   }
 
  private:
@@ -95,8 +98,8 @@ bool Win32Platform::at_root() { return full_path().size() <= 3; }
 
 std::unique_ptr<ByteSource> Win32Platform::open_text(std::string_view path) {
   const std::string name(path);
-  const HANDLE file = CreateFileA(name.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  const HANDLE file = CreateFileA(name.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return nullptr;
   if (!is_disk_file(file)) {
     CloseHandle(file);
@@ -108,8 +111,8 @@ std::unique_ptr<ByteSource> Win32Platform::open_text(std::string_view path) {
 // A read-only file is refused by the system itself (access denied, 5).
 std::unique_ptr<PageSink> Win32Platform::create_page(std::string_view name) {
   const std::string path(name);
-  const HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+  const HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                  CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) fail(last_error(Doing::kOther), name);
   return std::make_unique<FileSink>(file, path);
 }

@@ -15,9 +15,10 @@ Entry entry_of(const WIN32_FIND_DATAA& data) {
 FileTime local_file_time(const FILETIME& time) {
   FILETIME local{};
   SYSTEMTIME st{};
-  if (!FileTimeToLocalFileTime(&time, &local) || !FileTimeToSystemTime(&local, &st)) return FileTime{};
-  return FileTime{st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute,
-                  static_cast<std::uint16_t>(st.wSecond & ~1)};
+  if (!FileTimeToLocalFileTime(&time, &local) || !FileTimeToSystemTime(&local, &st))
+    return FileTime{};
+  return FileTime{st.wYear, st.wMonth,  st.wDay,
+                  st.wHour, st.wMinute, static_cast<std::uint16_t>(st.wSecond & ~1)};
 }
 
 }  // namespace ombrelta

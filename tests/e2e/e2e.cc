@@ -31,7 +31,7 @@ std::vector<std::string> command(const std::vector<std::string>& args) {
   std::vector<std::string> words;
   if (const std::string runner = env_text("OMBRELTA_RUNNER"); !runner.empty()) words.push_back(runner);
   words.push_back(binary());
-  words.insert(words.end(), args.begin(), args.end());
+  for (const std::string& arg : args) words.push_back(on_disk(arg));  // Wine reads them as names
   return words;
 }
 
@@ -54,12 +54,13 @@ int spawn(const std::string& folder, const std::vector<std::string>& args, const
   for (auto& a : argv_text) argv.push_back(a.data());
   argv.push_back(nullptr);
 
+  const std::string where = on_disk(folder);
   const pid_t pid = fork();
   if (pid < 0) throw std::runtime_error("fork failed");
   if (pid == 0) {
     const int in = open(in_path.c_str(), O_RDONLY);
     const int out = open(out_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    if (in < 0 || out < 0 || chdir(folder.c_str()) != 0) _exit(250);
+    if (in < 0 || out < 0 || chdir(where.c_str()) != 0) _exit(250);
     dup2(in, 0);
     dup2(out, 1);
     execvp(argv[0], argv.data());
@@ -81,6 +82,21 @@ int spawn(const std::string& folder, const std::vector<std::string>& args, const
 }  // namespace
 
 bool under_wine() { return env_text("OMBRELTA_RUNNER").find("wine") != std::string::npos; }
+
+std::string on_disk(const std::string& path) {
+  if (!under_wine()) return path;
+  std::string stored;
+  for (const char c : path) {
+    const auto b = static_cast<unsigned char>(c);
+    if (b < 0xA0) {
+      stored += c;
+    } else {
+      stored += static_cast<char>(0xC0 | (b >> 6));
+      stored += static_cast<char>(0x80 | (b & 0x3F));
+    }
+  }
+  return stored;
+}
 
 bool wine_writes_read_only_files() { return under_wine() && geteuid() == 0; }
 

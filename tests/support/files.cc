@@ -14,7 +14,8 @@ TempDir::TempDir() {
   std::random_device seed;
   std::mt19937_64 random(seed());
   for (int attempt = 0; attempt < 100; ++attempt) {
-    const fs::path path = fs::temp_directory_path() / ("ombrelta-e2e-" + std::to_string(random() % 1000000000));
+    const fs::path path =
+        fs::temp_directory_path() / ("ombrelta-e2e-" + std::to_string(random() % 1000000000));
     if (fs::create_directory(path)) {
       path_ = path.string();
       return;
@@ -26,7 +27,8 @@ TempDir::TempDir() {
 TempDir::~TempDir() {
   std::error_code ec;
   // Read-only folders made by a test must not stop the clean-up.
-  for (auto it = fs::recursive_directory_iterator(path_, ec); !ec && it != fs::end(it); it.increment(ec)) {
+  for (auto it = fs::recursive_directory_iterator(path_, ec); !ec && it != fs::end(it);
+       it.increment(ec)) {
     if (it->is_directory(ec) && !it->is_symlink(ec)) {
       fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ec);
     }
@@ -37,7 +39,8 @@ TempDir::~TempDir() {
 void make_dir(const std::string& path) { fs::create_directories(path); }
 
 void write_file(const std::string& path, const std::string& bytes) {
-  if (const fs::path parent = fs::path(path).parent_path(); !parent.empty()) fs::create_directories(parent);
+  if (const fs::path parent = fs::path(path).parent_path(); !parent.empty())
+    fs::create_directories(parent);
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   if (!out) throw std::runtime_error("cannot write " + path);

@@ -89,7 +89,8 @@ TEST_F(Win32PlatformTest, AttributeWordsAndSizesFromTheFindData) {
 }
 
 TEST_F(Win32PlatformTest, SizeIsTheLow32BitsAndTimeIsLocalInEvenSeconds) {
-  const HANDLE file = CreateFileA("big.jpg", GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+  const HANDLE file =
+      CreateFileA("big.jpg", GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
   ASSERT_NE(file, INVALID_HANDLE_VALUE);
   LARGE_INTEGER size{};
   size.QuadPart = 3'000'000'000LL;
@@ -111,8 +112,8 @@ TEST_F(Win32PlatformTest, LookupIgnoresCaseAndTakesNoPatterns) {
   write_file(dir_ / "Thumbs/A.JPG", "1");
   EXPECT_EQ(os_.lookup("Thumbs/a.jpg")->name.view(), "A.JPG");
   EXPECT_EQ(os_.lookup("thumbs/a.jpg")->name.view(), "A.JPG");
-  for (const char* path : {"Thumbs/*.JPG", "Thumbs/?.JPG", "Thumbs/<", "Thumbs/\"", "Thumbs/", "Thumbs/b.jpg",
-                           "missing/a.jpg"}) {
+  for (const char* path : {"Thumbs/*.JPG", "Thumbs/?.JPG", "Thumbs/<", "Thumbs/\"", "Thumbs/",
+                           "Thumbs/b.jpg", "missing/a.jpg"}) {
     EXPECT_EQ(os_.lookup(path), std::nullopt) << path;
   }
 }
@@ -175,7 +176,8 @@ TEST_F(Win32PlatformTest, CreatePageTruncatesAndRefusesFolders) {
 }
 
 TEST_F(Win32PlatformTest, CreatePageOnAReadOnlyFileIsAccessDenied) {
-  if (under_wine()) GTEST_SKIP() << "Wine refuses a read-only file only by Unix permissions, which root passes";
+  if (under_wine())
+    GTEST_SKIP() << "Wine refuses a read-only file only by Unix permissions, which root passes";
   write_file(dir_ / "index.html", "old");
   ASSERT_TRUE(SetFileAttributesA("index.html", FILE_ATTRIBUTE_READONLY));
   EXPECT_EQ(error_of([&] { os_.create_page("index.html"); }), 5);
@@ -189,18 +191,19 @@ TEST(ErrorMap, SystemCodesWithThreeAdaptations) {
     Doing doing;
     int number;
   };
-  for (const Case& c : {Case{ERROR_FILE_NOT_FOUND, Doing::kChangingFolder, 3},
-                        Case{ERROR_FILE_NOT_FOUND, Doing::kOther, 2},
-                        Case{ERROR_PATH_NOT_FOUND, Doing::kChangingFolder, 3},
-                        Case{ERROR_ALREADY_EXISTS, Doing::kRenaming, 5},
-                        Case{ERROR_ALREADY_EXISTS, Doing::kOther, 183},
-                        Case{ERROR_NO_DATA, Doing::kWritingConsole, 109},
-                        Case{ERROR_PIPE_NOT_CONNECTED, Doing::kWritingConsole, 109},
-                        Case{ERROR_NO_DATA, Doing::kOther, 232},
-                        Case{ERROR_BROKEN_PIPE, Doing::kWritingConsole, 109},
-                        Case{ERROR_ACCESS_DENIED, Doing::kOther, 5}, Case{ERROR_DISK_FULL, Doing::kOther, 112},
-                        Case{ERROR_INVALID_NAME, Doing::kChangingFolder, 123},
-                        Case{ERROR_SUCCESS, Doing::kOther, 31}}) {
+  for (const Case& c :
+       {Case{ERROR_FILE_NOT_FOUND, Doing::kChangingFolder, 3},
+        Case{ERROR_FILE_NOT_FOUND, Doing::kOther, 2},
+        Case{ERROR_PATH_NOT_FOUND, Doing::kChangingFolder, 3},
+        Case{ERROR_ALREADY_EXISTS, Doing::kRenaming, 5},
+        Case{ERROR_ALREADY_EXISTS, Doing::kOther, 183},
+        Case{ERROR_NO_DATA, Doing::kWritingConsole, 109},
+        Case{ERROR_PIPE_NOT_CONNECTED, Doing::kWritingConsole, 109},
+        Case{ERROR_NO_DATA, Doing::kOther, 232},
+        Case{ERROR_BROKEN_PIPE, Doing::kWritingConsole, 109},
+        Case{ERROR_ACCESS_DENIED, Doing::kOther, 5}, Case{ERROR_DISK_FULL, Doing::kOther, 112},
+        Case{ERROR_INVALID_NAME, Doing::kChangingFolder, 123},
+        Case{ERROR_SUCCESS, Doing::kOther, 31}}) {
     EXPECT_EQ(reported_error(c.code, c.doing), c.number) << c.code;
   }
 }
