@@ -1,33 +1,8 @@
 #include "pages/filter.h"
 
-#include <array>
+#include "pages/entity_table.h"
 
 namespace ombrelta {
-
-namespace {
-
-// The entity of each byte, or nothing for a byte written as itself.
-constexpr std::array<std::string_view, 256> make_entities() {
-  std::array<std::string_view, 256> e{};
-  e[38] = "&amp;";
-  e[129] = e[252] = "&uuml;";
-  e[132] = e[228] = "&auml;";
-  e[134] = e[229] = "&aring;";
-  e[142] = e[196] = "&Auml;";
-  e[143] = e[197] = "&Aring;";
-  e[145] = e[230] = "&aelig;";
-  e[146] = e[198] = "&AElig;";
-  e[148] = e[246] = "&ouml;";
-  e[153] = e[214] = "&Ouml;";
-  e[154] = e[220] = "&Uuml;";
-  e[155] = e[248] = "&oslash;";
-  e[157] = e[216] = "&Oslash;";
-  return e;
-}
-
-constexpr std::array<std::string_view, 256> kEntities = make_entities();
-
-}  // namespace
 
 void FILTER(PageStream& F2, char C) {
   const std::string_view entity = kEntities[static_cast<unsigned char>(C)];

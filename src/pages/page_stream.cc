@@ -8,7 +8,7 @@ namespace ombrelta {
 PageStream::PageStream(std::unique_ptr<PageSink> sink)
     : sink_(std::move(sink)), buffer_(new char[kBuffer]) {}
 
-void PageStream::write(std::string_view text) {
+void PageStream::write_through(std::string_view text) {
   while (!text.empty()) {
     if (length_ == kBuffer) flush();
     const std::size_t n = std::min(text.size(), kBuffer - length_);

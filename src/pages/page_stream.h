@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <memory>
 #include <string_view>
@@ -23,7 +24,16 @@ class PageStream {
     if (length_ == kBuffer) flush();
     buffer_[length_++] = c;
   }
-  void write(std::string_view text);
+  // Inline for the common case of a text that fits the buffer: page writers
+  // hand over many short texts.
+  void write(std::string_view text) {
+    if (text.size() <= kBuffer - length_) {
+      std::copy_n(text.data(), text.size(), buffer_.get() + length_);
+      length_ += text.size();
+    } else {
+      write_through(text);
+    }
+  }
   // A page line break: carriage return, line feed.
   void crlf() { write("\r\n"); }
   // A file name or relative path: byte for byte, but for the three bytes that
@@ -36,6 +46,8 @@ class PageStream {
  private:
   static constexpr std::size_t kBuffer = 64 * 1024;
   void flush();
+  // A text longer than the room left in the buffer.
+  void write_through(std::string_view text);
 
   std::unique_ptr<PageSink> sink_;
   std::unique_ptr<char[]> buffer_;

@@ -17,6 +17,7 @@ class TempDir {
   std::string operator/(const std::string& relative) const { return path_ + "/" + relative; }
 
  private:
+  std::string root_;
   std::string path_;
 };
 

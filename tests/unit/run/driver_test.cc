@@ -12,6 +12,8 @@ namespace {
 using testing::FakePlatform;
 
 const std::string kBanner = "Ombrelta ver 3.2 with slideshow - www.ombrelta.example/software\n";
+// Every run in a folder without "index.txt" says so, after the subdirectory scan.
+const std::string kNoIndexText = "File index.txt not found\a\n";
 
 TEST(Driver, HelpRequestPrintsBannerAnd39LinesAndTouchesNothing) {
   for (const char* arg : {"-?", "/?", "C:\\pics\\?"}) {
@@ -39,7 +41,8 @@ TEST(Driver, PathArgumentChangesToItsFolderPart) {
     os.add_dir("/pics/summer");
     EXPECT_EQ(run(os, c.arg), 0) << c.arg;
     EXPECT_EQ(os.working_folder(), c.folder) << c.arg;
-    EXPECT_EQ(os.console, kBanner + "Directory changed to : " + c.line + "\n") << c.arg;
+    EXPECT_EQ(os.console, kBanner + "Directory changed to : " + c.line + "\n" + kNoIndexText)
+        << c.arg;
     EXPECT_TRUE(os.exists(std::string(c.folder) + "/index.html")) << c.arg;
   }
 }
@@ -48,7 +51,7 @@ TEST(Driver, ArgumentsWithoutBackslashAreIgnored) {
   for (const char* arg : {"beach.jpg", "photos/beach.jpg", ""}) {
     FakePlatform os;
     EXPECT_EQ(run(os, arg), 0);
-    EXPECT_EQ(os.console, kBanner);
+    EXPECT_EQ(os.console, kBanner + kNoIndexText);
     EXPECT_TRUE(os.ops_starting("chdir").empty());
   }
 }
@@ -91,12 +94,14 @@ TEST(Driver, SummaryAndWaitOnlyAfterCaseWarnings) {
   os.add_dir("sub2");
   os.console_input = "\n";
   EXPECT_EQ(run(os, ""), 0);
-  EXPECT_EQ(os.console, kBanner + "C.jpg\a\n" + "1 files and 0 directories upcase\a\n" +
+  EXPECT_EQ(os.console, kBanner + kNoIndexText + "C.jpg\a\n" +
+                            "1 files and 0 directories upcase\a\n" +
                             "3 files and 2 directories plus 0 other documents found\n\n");
   EXPECT_EQ(os.waits, 1);
 
   FakePlatform quiet;
   quiet.add_file("a.jpg", 10);
+  quiet.add_text("index.txt", "Quiet\n");
   EXPECT_EQ(run(quiet, ""), 0);
   EXPECT_EQ(quiet.console, kBanner);
   EXPECT_EQ(quiet.waits, 0);
