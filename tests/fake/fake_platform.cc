@@ -251,6 +251,9 @@ std::string FakePlatform::full_path() {
   return cwd_;
 }
 
+// Asks for the full path, as the system layers do, so it shows in `ops`.
+bool FakePlatform::at_root() { return full_path() == "/"; }
+
 std::unique_ptr<ByteSource> FakePlatform::open_text(std::string_view path) {
   if (record("open " + std::string(path))) return nullptr;
   // Letter case matters when opening, as on Linux.
