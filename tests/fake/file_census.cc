@@ -11,7 +11,22 @@ std::string child(const std::string& folder, const std::string& name) {
   return folder == "/" ? "/" + name : folder + "/" + name;
 }
 
-bool is_page_name(const std::string& name) {
+void walk(FakePlatform& os, const std::string& folder, Census& out) {
+  for (const std::string& name : os.names(folder)) {
+    const std::string path = child(folder, name);
+    const FakeNode* node = os.find(path);
+    if (node->folder) {
+      walk(os, path, out);
+    } else {
+      out[path] = node->content;
+    }
+  }
+}
+
+bool is_page(const std::string& path, const std::string& working_folder) {
+  const std::size_t slash = path.rfind('/');
+  if (path.substr(0, slash == 0 ? 1 : slash) != working_folder) return false;
+  const std::string name = path.substr(slash + 1);
   if (name == "index.html") return true;
   if (name.size() != 13 || !name.starts_with("zdia") || !name.ends_with(".html")) return false;
   for (std::size_t i = 4; i < 8; ++i) {
@@ -20,35 +35,33 @@ bool is_page_name(const std::string& name) {
   return true;
 }
 
-void walk(FakePlatform& os, const std::string& folder, const std::string& working_folder, Census& out) {
-  for (const std::string& name : os.names(folder)) {
-    const std::string path = child(folder, name);
-    const FakeNode* node = os.find(path);
-    if (node->folder) {
-      walk(os, path, working_folder, out);
-    } else if (folder != working_folder || !is_page_name(name)) {
-      out[path] = node->content;
-    }
-  }
-}
-
-// The path a "m_" file would have after its rename; the path itself otherwise.
+// `path` without one "m_" prefix of its name, or empty when it has none.
 std::string renamed(const std::string& path) {
   const std::size_t slash = path.rfind('/');
   const std::string name = path.substr(slash + 1);
-  if (name.size() <= 2 || (name[0] != 'm' && name[0] != 'M') || name[1] != '_') return path;
+  if (name.size() <= 2 || (name[0] != 'm' && name[0] != 'M') || name[1] != '_') return "";
   return path.substr(0, slash + 1) + name.substr(2);
+}
+
+Census without_pages(const Census& files, const std::string& working_folder) {
+  Census out;
+  for (const auto& [path, bytes] : files) {
+    if (!is_page(path, working_folder)) out.emplace(path, bytes);
+  }
+  return out;
 }
 
 }  // namespace
 
-Census census(FakePlatform& os, const std::string& working_folder) {
+Census census(FakePlatform& os) {
   Census out;
-  walk(os, "/", working_folder, out);
+  walk(os, "/", out);
   return out;
 }
 
-std::string lost_or_doubled(const Census& before, const Census& after) {
+std::string lost_or_doubled(const Census& all_before, const Census& all_after, const std::string& working_folder) {
+  const Census before = without_pages(all_before, working_folder);
+  const Census after = without_pages(all_after, working_folder);
   std::set<std::string> used;
   std::vector<std::string> moved;
   // Files still at their own place first, so a renamed one cannot take it.
@@ -61,12 +74,15 @@ std::string lost_or_doubled(const Census& before, const Census& after) {
     }
   }
   for (const std::string& path : moved) {
-    const std::string to = renamed(path);
-    const auto it = after.find(to);
-    if (to == path || it == after.end() || it->second != before.at(path) || used.count(to)) {
-      return "lost: " + path;
+    bool found = false;
+    for (std::string to = renamed(path); !to.empty() && !found; to = renamed(to)) {
+      const auto it = after.find(to);
+      if (it != after.end() && it->second == before.at(path) && !used.count(to)) {
+        used.insert(to);
+        found = true;
+      }
     }
-    used.insert(to);
+    if (!found) return "lost: " + path;
   }
   for (const auto& [path, bytes] : after) {
     if (!used.count(path)) return "new or doubled: " + path;
