@@ -43,6 +43,17 @@ std::string renamed(const std::string& path) {
   return path.substr(0, slash + 1) + name.substr(2);
 }
 
+// True when a rename may have taken `from` to `to`: the same folder, and a
+// name that drops one or more "m_" prefixes, its letter case perhaps that
+// of the picture it was renamed for.
+bool renamed_to(const std::string& from, const std::string& to) {
+  const std::string folded = ascii_lower(to);
+  for (std::string p = renamed(from); !p.empty(); p = renamed(p)) {
+    if (ascii_lower(p) == folded && p.substr(0, p.rfind('/')) == to.substr(0, to.rfind('/'))) return true;
+  }
+  return false;
+}
+
 Census without_pages(const Census& files, const std::string& working_folder) {
   Census out;
   for (const auto& [path, bytes] : files) {
@@ -75,11 +86,11 @@ std::string lost_or_doubled(const Census& all_before, const Census& all_after, c
   }
   for (const std::string& path : moved) {
     bool found = false;
-    for (std::string to = renamed(path); !to.empty() && !found; to = renamed(to)) {
-      const auto it = after.find(to);
-      if (it != after.end() && it->second == before.at(path) && !used.count(to)) {
+    for (const auto& [to, bytes] : after) {
+      if (bytes == before.at(path) && !used.count(to) && renamed_to(path, to)) {
         used.insert(to);
         found = true;
+        break;
       }
     }
     if (!found) return "lost: " + path;

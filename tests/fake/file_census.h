@@ -13,7 +13,8 @@ Census census(FakePlatform& os);
 
 // Empty when every file of `before` is found once in `after` with the same
 // bytes, at its old path or at a path that drops "m_" prefixes (any letter
-// case) from its name, and nothing else is there; otherwise what went wrong.
+// case) from its name, the rest of the name perhaps in another letter case,
+// and nothing else is there; otherwise what went wrong.
 // The pages a run writes in `working_folder` (index.html, zdia0001.html
 // on), which it may create or overwrite, are left out on both sides.
 std::string lost_or_doubled(const Census& before, const Census& after, const std::string& working_folder);
