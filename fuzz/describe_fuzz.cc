@@ -15,7 +15,8 @@ using namespace ombrelta;
 // of a line, with Ctrl-Z as the end wherever it stands.
 class Lines {
  public:
-  explicit Lines(const std::string& text) : text_(text.substr(0, std::min(text.find('\x1a'), text.size()))) {}
+  explicit Lines(const std::string& text)
+      : text_(text.substr(0, std::min(text.find('\x1a'), text.size()))) {}
 
   bool more_text() const {
     for (std::size_t i = pos_; i < text_.size(); ++i) {

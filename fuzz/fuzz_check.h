@@ -6,13 +6,12 @@
 
 // A property that must hold for every input: when it does not, the fuzzer
 // stops with a crash report and keeps the input.
-#define FUZZ_CHECK(condition, what)                                              \
-  do {                                                                           \
-    if (!(condition)) {                                                          \
-      std::fprintf(stderr, "property failed: %s: %s\n", #condition,              \
-                   std::string(what).c_str());                                   \
-      std::abort();                                                              \
-    }                                                                            \
+#define FUZZ_CHECK(condition, what)                                                             \
+  do {                                                                                          \
+    if (!(condition)) {                                                                         \
+      std::fprintf(stderr, "property failed: %s: %s\n", #condition, std::string(what).c_str()); \
+      std::abort();                                                                             \
+    }                                                                                           \
   } while (false)
 
 // Takes bytes off the front of the fuzzer's input.

@@ -63,7 +63,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   NameText TITLE = "left over";
   read_title(input, TITLE);
   FUZZ_CHECK(TITLE.view() == expected.title, "title");
-  const std::string page = testing::render_page([&](PageStream& F2) { write_introduction(F2, input); });
+  const std::string page =
+      testing::render_page([&](PageStream& F2) { write_introduction(F2, input); });
   FUZZ_CHECK(page == expected.introduction, "introduction");
   return 0;
 }

@@ -39,8 +39,9 @@ void check_table(const std::vector<Arrival>& arrivals, Before before, const char
     const bool taken = sorted_insert(*table, counter, a.entry, before);
     FUZZ_CHECK(taken == !was_full, what);
     // After every equal key: arrival order.
-    model.insert(std::upper_bound(model.begin(), model.end(), a,
-                                  [&](const Arrival& x, const Arrival& y) { return before(x.entry, y.entry); }),
+    model.insert(std::upper_bound(
+                     model.begin(), model.end(), a,
+                     [&](const Arrival& x, const Arrival& y) { return before(x.entry, y.entry); }),
                  a);
     if (model.size() > kTableCapacity) model.pop_back();
     FUZZ_CHECK(counter == model.size() + 1, what);

@@ -19,6 +19,7 @@ using namespace ombrelta;
 using testing::FakeNode;
 using testing::FakePlatform;
 
+// clang-format off
 constexpr std::array<const char*, 28> kNameParts = {
     "a",      "b",     "A",    "m_",   "M_",        ".jpg",       ".JPG",          ".jpeg",         ".gif",  ".htm",
     ".html",  ".HTM",  ".txt", ".doc", ".pas",      ".pp",        ".mp3",          ".xls",          ".exe",  ".wmv",
@@ -32,6 +33,7 @@ constexpr std::array<const char*, 12> kPrefixes = {"rename ", "write zdia", "rea
                                                    "console", "create zdia", "close index.html", "describe ",
                                                    "full path", "write index.html"};
 constexpr std::array<const char*, 8> kArguments = {"", "", "", "", "-?", "sub\\", "\\x.jpg", "gone\\"};
+// clang-format on
 
 std::string decode_name(FuzzBytes& in) {
   std::string name;
@@ -144,7 +146,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const testing::Census before = testing::census(os);
   const int status = run(os, argument);
 
-  const std::string lost = testing::lost_or_doubled(before, testing::census(os), os.working_folder());
+  const std::string lost =
+      testing::lost_or_doubled(before, testing::census(os), os.working_folder());
   FUZZ_CHECK(lost.empty(), lost);
   FUZZ_CHECK(console_is_clean(os.console), "control byte on the console");
 
@@ -158,15 +161,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (i + 1 == os.ops.size() && op == "console") break;
     const int expected = op == "create index.html" ? 1 : number;
     FUZZ_CHECK(status == expected, "the failure of " + op + " ends the run with its number");
-    FUZZ_CHECK(i + 2 == os.ops.size() && os.ops.back() == "console", "nothing after " + op + " but the report");
+    FUZZ_CHECK(i + 2 == os.ops.size() && os.ops.back() == "console",
+               "nothing after " + op + " but the report");
     break;
   }
   if (status == 0) {
-    FUZZ_CHECK(os.console.find("Runtime error") == std::string::npos, "a reported error with status 0");
+    FUZZ_CHECK(os.console.find("Runtime error") == std::string::npos,
+               "a reported error with status 0");
     FUZZ_CHECK(os.content(os.working_folder() + "/index.html").ends_with("</i></body></html>\r\n"),
                "status 0 with an incomplete index page");
   } else if (status == 1) {
-    FUZZ_CHECK(argument.find('?') != std::string::npos || os.console.ends_with("Unable to create index.html\a\n"),
+    FUZZ_CHECK(argument.find('?') != std::string::npos ||
+                   os.console.ends_with("Unable to create index.html\a\n"),
                "status 1 without help or message");
   } else if (faults.number_for(os.ops.size() - 1, os.ops.back()) == 0) {
     // The report, unless the console itself was made to fail.

@@ -54,12 +54,13 @@ std::string gallery_of(const std::string& index) {
 }
 
 std::string linked(const std::string& picture, const std::string& copy, int size) {
-  return "<a href=\"" + esc(picture) + "\" target=\"_top\"><img src=\"" + esc(copy) + "\" alt=\"" + esc(picture) +
-         " " + std::to_string(size) + " bytes\" border=\"1\" vspace=\"1\"></a>\r\n";
+  return "<a href=\"" + esc(picture) + "\" target=\"_top\"><img src=\"" + esc(copy) + "\" alt=\"" +
+         esc(picture) + " " + std::to_string(size) + " bytes\" border=\"1\" vspace=\"1\"></a>\r\n";
 }
 
 std::string single(const std::string& picture, int size) {
-  return "<img src=\"" + esc(picture) + "\" alt=\"" + esc(picture) + " " + std::to_string(size) + " bytes\">\r\n";
+  return "<img src=\"" + esc(picture) + "\" alt=\"" + esc(picture) + " " + std::to_string(size) +
+         " bytes\">\r\n";
 }
 
 std::string zdia(int X) {
@@ -98,7 +99,8 @@ TEST(HostileNamesE2e, EveryByteAndNamesOf255Bytes) {
 
   const std::string index = read_file(dir / "index.html");
   std::string expected = single(long_picture, 7);
-  for (int i = 0; i < 4; ++i) expected += linked(pictures[i], folders[i] + "/" + pictures[i], 100 + i);
+  for (int i = 0; i < 4; ++i)
+    expected += linked(pictures[i], folders[i] + "/" + pictures[i], 100 + i);
   EXPECT_EQ(gallery_of(index), expected);
   for (int i = 0; i < 4; ++i) {
     EXPECT_EQ(read_file(dir / (folders[i] + "/" + pictures[i])), std::string(10 + i, 'c')) << i;
@@ -110,7 +112,8 @@ TEST(HostileNamesE2e, EveryByteAndNamesOf255Bytes) {
               std::string::npos)
         << i;
   }
-  EXPECT_NE(index.find("<a href=\"" + long_document + "\">" + long_document + "</a></td><td>Word document</td>"),
+  EXPECT_NE(index.find("<a href=\"" + long_document + "\">" + long_document +
+                       "</a></td><td>Word document</td>"),
             std::string::npos);
   EXPECT_EQ(read_file(dir / (long_folder + "/m_x.jpg")), "not a copy of anything");
 }
@@ -119,7 +122,8 @@ TEST(HostileNamesE2e, MarkupWildcardsAndControlBytes) {
   TempDir dir;
   write_file(dir / "index.txt", "");
   const std::string quoted = "q \"<b>\" & r.jpg";
-  for (const std::string& picture : {std::string("a*.jpg"), std::string("a?.jpg"), quoted, std::string("x*.jpg")}) {
+  for (const std::string& picture :
+       {std::string("a*.jpg"), std::string("a?.jpg"), quoted, std::string("x*.jpg")}) {
     write_file(dir / picture, std::string(100, 'p'));
   }
   write_file(dir / "thumbs/a*.jpg", "star copy");
@@ -131,13 +135,16 @@ TEST(HostileNamesE2e, MarkupWildcardsAndControlBytes) {
 
   const RunResult r = run_ombrelta(dir.path());
   EXPECT_EQ(r.status, 0);
-  EXPECT_EQ(r.out, std::string(kBanner) + "W \"<&>\" ?[1m*?.txt\a\n" + "1 files and 0 directories upcase\a\n" +
+  EXPECT_EQ(r.out, std::string(kBanner) + "W \"<&>\" ?[1m*?.txt\a\n" +
+                       "1 files and 0 directories upcase\a\n" +
                        "4 files and 1 directories plus 1 other documents found\n\n");
   const std::string index = read_file(dir / "index.html");
   EXPECT_EQ(gallery_of(index), linked("a*.jpg", "thumbs/a*.jpg", 100) + single("a?.jpg", 100) +
                                    linked(quoted, "thumbs/" + quoted, 100) + single("x*.jpg", 100));
-  EXPECT_NE(index.find("<tr><td><a href=\"W &quot;&lt;&&gt;&quot; \x1b[1m*?.txt\">"), std::string::npos);
-  EXPECT_NE(read_file(dir / zdia(3)).find("<title>q &quot;&lt;b&gt;&quot; & r.jpg</title>"), std::string::npos);
+  EXPECT_NE(index.find("<tr><td><a href=\"W &quot;&lt;&&gt;&quot; \x1b[1m*?.txt\">"),
+            std::string::npos);
+  EXPECT_NE(read_file(dir / zdia(3)).find("<title>q &quot;&lt;b&gt;&quot; & r.jpg</title>"),
+            std::string::npos);
   EXPECT_TRUE(exists(dir / "thumbs/m_xy.jpg")) << "no pattern renamed it";
   EXPECT_FALSE(exists(dir / "thumbs/xy.jpg"));
   EXPECT_EQ(read_file(dir / "thumbs/ab.jpg"), "matches a*.jpg and a?.jpg only as patterns");

@@ -49,7 +49,8 @@ std::string renamed(const std::string& path) {
 bool renamed_to(const std::string& from, const std::string& to) {
   const std::string folded = ascii_lower(to);
   for (std::string p = renamed(from); !p.empty(); p = renamed(p)) {
-    if (ascii_lower(p) == folded && p.substr(0, p.rfind('/')) == to.substr(0, to.rfind('/'))) return true;
+    if (ascii_lower(p) == folded && p.substr(0, p.rfind('/')) == to.substr(0, to.rfind('/')))
+      return true;
   }
   return false;
 }
@@ -70,7 +71,8 @@ Census census(FakePlatform& os) {
   return out;
 }
 
-std::string lost_or_doubled(const Census& all_before, const Census& all_after, const std::string& working_folder) {
+std::string lost_or_doubled(const Census& all_before, const Census& all_after,
+                            const std::string& working_folder) {
   const Census before = without_pages(all_before, working_folder);
   const Census after = without_pages(all_after, working_folder);
   std::set<std::string> used;

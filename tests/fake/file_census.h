@@ -17,7 +17,8 @@ Census census(FakePlatform& os);
 // and nothing else is there; otherwise what went wrong.
 // The pages a run writes in `working_folder` (index.html, zdia0001.html
 // on), which it may create or overwrite, are left out on both sides.
-std::string lost_or_doubled(const Census& before, const Census& after, const std::string& working_folder);
+std::string lost_or_doubled(const Census& before, const Census& after,
+                            const std::string& working_folder);
 
 // The operations whose failure the program answers without ending the run:
 // listings and lookups find nothing, a text that cannot be opened has its

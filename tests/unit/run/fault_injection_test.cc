@@ -60,7 +60,8 @@ TEST(FaultInjection, EveryFailingOperationEndsAsDesignedAndLosesNothing) {
       os.fail_at(k, number);
       const int status = run(os, "");
       const std::string op = os.ops.at(k - 1);
-      const std::string where = "operation " + std::to_string(k) + " (" + op + "), error " + std::to_string(number);
+      const std::string where =
+          "operation " + std::to_string(k) + " (" + op + "), error " + std::to_string(number);
       ++tried;
 
       EXPECT_EQ(testing::lost_or_doubled(before, testing::census(os), "/pics"), "") << where;
@@ -76,7 +77,9 @@ TEST(FaultInjection, EveryFailingOperationEndsAsDesignedAndLosesNothing) {
       } else if (op.starts_with("open ")) {
         EXPECT_EQ(status, 0) << where;
         const std::string document = op.substr(5);
-        EXPECT_NE(index.find(document + "</a></td><td>could not be accessed</td>"), std::string::npos) << where;
+        EXPECT_NE(index.find(document + "</a></td><td>could not be accessed</td>"),
+                  std::string::npos)
+            << where;
       } else if (testing::fails_softly(op)) {
         EXPECT_EQ(status, 0) << where;
         EXPECT_EQ(os.console.find("Runtime error"), std::string::npos) << where;
@@ -84,7 +87,9 @@ TEST(FaultInjection, EveryFailingOperationEndsAsDesignedAndLosesNothing) {
       } else {
         EXPECT_EQ(status, number) << where;
         EXPECT_TRUE(os.console.ends_with(")\n")) << where;
-        EXPECT_NE(os.console.find("Runtime error " + std::to_string(number) + " ("), std::string::npos) << where;
+        EXPECT_NE(os.console.find("Runtime error " + std::to_string(number) + " ("),
+                  std::string::npos)
+            << where;
         // Nothing after the failure but the report.
         ASSERT_EQ(os.ops.size(), static_cast<std::size_t>(k) + 1) << where;
         EXPECT_EQ(os.ops.back(), "console") << where;
@@ -98,7 +103,8 @@ TEST(FaultInjection, EveryFailingOperationEndsAsDesignedAndLosesNothing) {
 
 // The census the test above relies on tells a rename from a loss.
 TEST(FaultInjection, CensusTellsRenamesFromLosses) {
-  const testing::Census before = {{"/pics/a.jpg", "A"}, {"/pics/t/m_a.jpg", "T"}, {"/pics/index.html", "old"}};
+  const testing::Census before = {
+      {"/pics/a.jpg", "A"}, {"/pics/t/m_a.jpg", "T"}, {"/pics/index.html", "old"}};
   struct Case {
     testing::Census after;
     const char* verdict;
