@@ -11,21 +11,24 @@
 namespace ombrelta::e2e {
 namespace {
 
-TEST(FaultsE2e, IndexPageOnAFullDiskEndsWithError112) {
-  TempDir dir;
-  write_file(dir / "index.txt", "Title\nintro\n");
-  write_file(dir / "a.jpg", "picture");
-  write_file(dir / "thumbs/m_a.jpg", "copy");
-  ASSERT_EQ(symlink("/dev/full", (dir / "index.html").c_str()), 0);
-  const RunResult r = run_ombrelta(dir.path());
-  EXPECT_EQ(r.status, 112);
-  EXPECT_EQ(r.out, std::string(kBanner) + "Runtime error 112 (disk full: index.html)\n");
-  struct stat st {};
-  ASSERT_EQ(lstat((dir / "index.html").c_str(), &st), 0);
-  EXPECT_TRUE(S_ISLNK(st.st_mode)) << "the link itself stays";
-  EXPECT_EQ(read_file(dir / "thumbs/a.jpg"), "copy");
-  EXPECT_FALSE(exists(dir / "thumbs/m_a.jpg"));
-  EXPECT_EQ(read_file(dir / "a.jpg"), "picture");
+TEST(FaultsE2e, PagesOnAFullDiskEndWithError112) {
+  for (const std::string page : {"index.html", "zdia0001.html"}) {
+    TempDir dir;
+    write_file(dir / "index.txt", "Title\nintro\n");
+    write_file(dir / "a.jpg", "picture");
+    write_file(dir / "thumbs/m_a.jpg", "copy");
+    ASSERT_EQ(symlink("/dev/full", (dir / page).c_str()), 0);
+    const RunResult r = run_ombrelta(dir.path());
+    EXPECT_EQ(r.status, 112) << page;
+    EXPECT_EQ(r.out, std::string(kBanner) + "Runtime error 112 (disk full: " + page + ")\n");
+    struct stat st {};
+    ASSERT_EQ(lstat((dir / page).c_str(), &st), 0);
+    EXPECT_TRUE(S_ISLNK(st.st_mode)) << page << ": the link itself stays";
+    EXPECT_EQ(read_file(dir / "thumbs/a.jpg"), "copy")
+        << page << ": the rename done before stays done";
+    EXPECT_FALSE(exists(dir / "thumbs/m_a.jpg")) << page;
+    EXPECT_EQ(read_file(dir / "a.jpg"), "picture") << page;
+  }
 }
 
 TEST(FaultsE2e, StandardOutputIntoAClosedPipeEndsWithError109) {
