@@ -26,6 +26,10 @@ inline bool exists(const std::string& path) { return testing::exists(on_disk(pat
 
 inline constexpr const char* kBanner = "Ombrelta ver 3.2 with slideshow - www.ombrelta.example/software\n";
 
+// The exit status the sanitizer build gives on a report (scripts/test-sanitize
+// sets it); no run of the program ends with it.
+inline constexpr int kSanitizerExit = 86;
+
 struct RunResult {
   std::string out;  // standard output, byte for byte (Windows console line ends as "\n")
   int status = -1;  // exit status; -1 when the run was killed
@@ -48,5 +52,10 @@ RunResult run_ombrelta(const std::string& folder, const std::vector<std::string>
 // the exit status, -1 when the run was killed.
 int run_ombrelta_to(const std::string& folder, const std::string& out_path,
                     const std::vector<std::string>& args = {}, int seconds = 60);
+
+// The same with standard output into a pipe whose reading end is closed
+// before the run starts.
+int run_ombrelta_to_closed_pipe(const std::string& folder, const std::vector<std::string>& args = {},
+                                int seconds = 60);
 
 }  // namespace ombrelta::e2e

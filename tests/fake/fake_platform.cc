@@ -128,8 +128,10 @@ FakeNode& FakePlatform::add_text(const std::string& path, std::string content) {
 FakeNode* FakePlatform::find(const std::string& path) {
   const std::string abs = absolute(path);
   if (abs == "/") return nullptr;
-  const auto [folder, name] = split(abs);
-  auto* entries = folder_entries(folder);
+  // Named parts, not a structured binding: clang 14 cannot capture those.
+  const auto parts = split(abs);
+  const std::string& name = parts.second;
+  auto* entries = folder_entries(parts.first);
   if (!entries) return nullptr;
   auto it = std::find_if(entries->begin(), entries->end(), [&](const FakeNode& n) { return n.name == name; });
   return it == entries->end() ? nullptr : &*it;
