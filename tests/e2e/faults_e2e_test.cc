@@ -40,6 +40,7 @@ TEST(FaultsE2e, StandardOutputIntoAClosedPipeEndsWithError109) {
 }
 
 TEST(FaultsE2e, PagesThatArePipesNeitherHangNorSucceed) {
+  if (under_wine()) GTEST_SKIP() << "Windows folders hold no FIFOs; Wine opens a Linux FIFO like a plain file";
   TempDir dir;
   ASSERT_EQ(mkfifo((dir / "index.html").c_str(), 0644), 0);
   RunResult r = run_ombrelta(dir.path());
