@@ -29,8 +29,8 @@ void gather_links(Platform& os, Catalogue& cat) {
   cat.SORT.fill(BILLEDE{});
   cat.FSORT = 1;
   int left_out = 0;
-  // The parent folder, unless the working folder is the root.
-  if (os.full_path() != "/") left_out += FINDHTM(os, cat, "../", "htm");
+  // The parent folder, unless the working folder is a root (a drive root).
+  if (!os.at_root()) left_out += FINDHTM(os, cat, "../", "htm");
   for (std::string_view EXT : kDocumentTypes) left_out += FINDHTM(os, cat, "", EXT);
   for (int i = 1; i < cat.DIRNUM; ++i) left_out += subdirectory_pages(os, cat, cat.DIRS[i]);
   left_out_line(os, "Too many links and documents", left_out);

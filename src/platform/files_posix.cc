@@ -102,6 +102,8 @@ std::string PosixPlatform::full_path() {
   return path;
 }
 
+bool PosixPlatform::at_root() { return full_path() == "/"; }
+
 std::unique_ptr<ByteSource> PosixPlatform::open_text(std::string_view path) {
   // Non-blocking, so that a FIFO cannot hold the run; only regular files pass.
   const std::string name(path);

@@ -84,6 +84,9 @@ class Platform {
   virtual void change_dir(std::string_view path) = 0;
   // The working folder's full path as the system reports it.
   virtual std::string full_path() = 0;
+  // True when the working folder is the root of its file system (a drive
+  // root such as C:\ on Windows, "/" on Linux): it has no parent to search.
+  virtual bool at_root() = 0;
 
   // Opens a text for reading, or nothing when it cannot be opened (missing,
   // refused, a folder, not a regular file). Never blocks.

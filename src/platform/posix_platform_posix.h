@@ -22,6 +22,7 @@ class PosixPlatform final : public Platform {
   void rename(std::string_view from, std::string_view to) override;
   void change_dir(std::string_view path) override;
   std::string full_path() override;
+  bool at_root() override;
   std::unique_ptr<ByteSource> open_text(std::string_view path) override;
   std::unique_ptr<PageSink> create_page(std::string_view name) override;
   void console_line(std::string_view text) override;

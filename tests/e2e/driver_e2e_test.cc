@@ -110,23 +110,27 @@ TEST(DriverE2e, MissingFolderIsRuntimeError3) {
   EXPECT_FALSE(exists(dir / "index.html"));
 }
 
-TEST(DriverE2e, ReadOnlyOrFolderIndexPageIsUnableToCreate) {
-  for (bool folder : {false, true}) {
-    TempDir dir;
-    write_file(dir / "Upper.jpg", "jpeg");
-    if (folder) {
-      make_dir(dir / "index.html");
-    } else {
-      write_file(dir / "index.html", "keep me");
-      chmod((dir / "index.html").c_str(), 0444);
-    }
-    const RunResult r = run_ombrelta(dir.path());
-    EXPECT_EQ(r.out, kBanner + std::string("Unable to create index.html\a\n")) << "no case warnings yet";
-    EXPECT_EQ(r.status, 1);
-    if (!folder) {
-      EXPECT_EQ(read_file(dir / "index.html"), "keep me");
-    }
-  }
+// A folder of one upper-case picture whose index page cannot be created.
+void run_with_blocked_index_page(const TempDir& dir) {
+  write_file(dir / "Upper.jpg", "jpeg");
+  const RunResult r = run_ombrelta(dir.path());
+  EXPECT_EQ(r.out, kBanner + std::string("Unable to create index.html\a\n")) << "no case warnings yet";
+  EXPECT_EQ(r.status, 1);
+}
+
+TEST(DriverE2e, ReadOnlyIndexPageIsUnableToCreate) {
+  if (wine_writes_read_only_files()) GTEST_SKIP() << "Wine run as root writes into read-only files";
+  TempDir dir;
+  write_file(dir / "index.html", "keep me");
+  chmod((dir / "index.html").c_str(), 0444);
+  run_with_blocked_index_page(dir);
+  EXPECT_EQ(read_file(dir / "index.html"), "keep me");
+}
+
+TEST(DriverE2e, FolderIndexPageIsUnableToCreate) {
+  TempDir dir;
+  make_dir(dir / "index.html");
+  run_with_blocked_index_page(dir);
 }
 
 TEST(DriverE2e, CaseWarningSummaryWaitsForEnter) {
@@ -160,6 +164,7 @@ TEST(DriverE2e, SummaryCountsPicturesSubdirectoriesAndTableRows) {
 }
 
 TEST(DriverE2e, ControlBytesInTheFolderLineAreShownAsQuestionMarks) {
+  if (under_wine()) GTEST_SKIP() << "Windows names hold no control bytes: the folder change fails (error 123)";
   TempDir dir;
   make_dir(dir / "a\x1b[31m");
   const RunResult r = run_ombrelta(dir.path(), {"a\x1b[31m\\"});

@@ -124,7 +124,7 @@ TEST(LinkTableE2e, PagesAndDocumentsOfEveryType) {
   EXPECT_EQ(r.status, 0);
 }
 
-TEST(LinkTableE2e, FoldersPipesAndDanglingLinksCannotBeAccessed) {
+TEST(LinkTableE2e, FoldersAndPipesCannotBeAccessed) {
   TempDir dir;
   const std::string work = dir / "work";
   write_file(work + "/index.txt", "");
@@ -134,8 +134,6 @@ TEST(LinkTableE2e, FoldersPipesAndDanglingLinksCannotBeAccessed) {
   make_dir(work + "/plain.doc");                // a plain folder: never listed
   ASSERT_EQ(mkfifo((work + "/pipe.txt").c_str(), 0644), 0);
   set_time(work + "/pipe.txt", 2020, 1, 2, 3, 5);
-  ASSERT_EQ(symlink("missing-target", (work + "/gone.txt").c_str()), 0);
-  set_time(work + "/gone.txt", 2020, 1, 2, 3, 6);
   write_file(work + "/.hidden.txt", "hidden");
   set_time(work + "/.hidden.txt", 2020, 1, 2, 3, 7);
 
@@ -143,9 +141,23 @@ TEST(LinkTableE2e, FoldersPipesAndDanglingLinksCannotBeAccessed) {
   const std::string table = table_section(work, r);
   const std::string no = "could not be accessed";
   EXPECT_EQ(table, kHead + row(".hidden.txt", "Text file", "20200102", "03:07", "6") +
-                       row("gone.txt", no, "20200102", "03:06", "0") + row("old.doc", no, "20200102", "03:04", "0") +
-                       row("pipe.txt", no, "20200102", "03:05", "0") + "(footer)");
+                       row("old.doc", no, "20200102", "03:04", "0") + row("pipe.txt", no, "20200102", "03:05", "0") +
+                       "(footer)");
   EXPECT_EQ(r.out, kBanner);
+  EXPECT_EQ(r.status, 0);
+}
+
+TEST(LinkTableE2e, ADanglingLinkCannotBeAccessed) {
+  if (under_wine()) GTEST_SKIP() << "Wine does not list a symbolic link whose target is missing";
+  TempDir dir;
+  const std::string work = dir / "work";
+  write_file(work + "/index.txt", "");
+  ASSERT_EQ(symlink("missing-target", (work + "/gone.txt").c_str()), 0);
+  set_time(work + "/gone.txt", 2020, 1, 2, 3, 6);
+
+  RunResult r;
+  const std::string table = table_section(work, r);
+  EXPECT_EQ(table, kHead + row("gone.txt", "could not be accessed", "20200102", "03:06", "0") + "(footer)");
   EXPECT_EQ(r.status, 0);
 }
 

@@ -128,8 +128,10 @@ FakeNode& FakePlatform::add_text(const std::string& path, std::string content) {
 FakeNode* FakePlatform::find(const std::string& path) {
   const std::string abs = absolute(path);
   if (abs == "/") return nullptr;
-  const auto [folder, name] = split(abs);
-  auto* entries = folder_entries(folder);
+  // Named parts, not a structured binding: clang 14 cannot capture those.
+  const auto parts = split(abs);
+  const std::string& name = parts.second;
+  auto* entries = folder_entries(parts.first);
   if (!entries) return nullptr;
   auto it = std::find_if(entries->begin(), entries->end(), [&](const FakeNode& n) { return n.name == name; });
   return it == entries->end() ? nullptr : &*it;
@@ -250,6 +252,9 @@ std::string FakePlatform::full_path() {
   if (int e = record("full path")) fail(e, "working folder");
   return cwd_;
 }
+
+// Asks for the full path, as the system layers do, so it shows in `ops`.
+bool FakePlatform::at_root() { return full_path() == "/"; }
 
 std::unique_ptr<ByteSource> FakePlatform::open_text(std::string_view path) {
   if (record("open " + std::string(path))) return nullptr;

@@ -163,9 +163,12 @@ TEST_F(PosixPlatformTest, ChangeDirMapsBackslashesAndReportsMissingFolders) {
   mkdir("photos/summer", 0755);
   os_.change_dir("photos\\summer");
   EXPECT_TRUE(os_.full_path().ends_with("/photos/summer"));
+  EXPECT_FALSE(os_.at_root());
   EXPECT_EQ(error_of([&] { os_.change_dir("missing"); }), 3);
   write_file("plain", "");
   EXPECT_EQ(error_of([&] { os_.change_dir("plain\\x"); }), 3);
+  os_.change_dir("/");
+  EXPECT_TRUE(os_.at_root());
 }
 
 TEST_F(PosixPlatformTest, OpensOnlyRegularFilesAndNeverBlocks) {
