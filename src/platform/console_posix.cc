@@ -4,25 +4,16 @@
 #include <cerrno>
 #include <ctime>
 
-#include "platform/errno_map_posix.h"
-#include "platform/file_error.h"
 #include "platform/local_time_posix.h"
 #include "platform/posix_platform_posix.h"
+#include "platform/write_all_posix.h"
 
 namespace ombrelta {
 
 void PosixPlatform::console_line(std::string_view text) {
   std::string line(text);
   line += '\n';
-  std::string_view rest = line;
-  while (!rest.empty()) {
-    const ssize_t done = write(STDOUT_FILENO, rest.data(), rest.size());
-    if (done < 0) {
-      if (errno == EINTR) continue;
-      fail(windows_error(errno, Doing::kWriting), "standard output");
-    }
-    rest.remove_prefix(static_cast<std::size_t>(done));
-  }
+  write_all(STDOUT_FILENO, line, "standard output");
 }
 
 // Standard input stays open for the whole run; there is nothing to reopen.

@@ -10,6 +10,7 @@
 #include "platform/errno_map_posix.h"
 #include "platform/file_error.h"
 #include "platform/posix_platform_posix.h"
+#include "platform/write_all_posix.h"
 
 namespace ombrelta {
 
@@ -49,15 +50,8 @@ class FileSink final : public PageSink {
   }
 
   void write(std::string_view block) override {
-    while (!block.empty()) {
-      const ssize_t done = ::write(fd_, block.data(), block.size());
-      if (done < 0) {
-        if (errno == EINTR) continue;
-        fail(windows_error(errno, Doing::kWriting), name_);
-      }
-      block.remove_prefix(static_cast<std::size_t>(done));
-      written_ += static_cast<std::uint64_t>(done);
-    }
+    write_all(fd_, block, name_);
+    written_ += block.size();
   }
 
   void close() override {

@@ -11,6 +11,7 @@
 #include "platform/file_error.h"
 #include "platform/posix_platform_posix.h"
 #include "support/files.h"
+#include "support/in_temp_folder.h"
 
 namespace ombrelta {
 namespace {
@@ -20,34 +21,8 @@ using testing::read_file;
 using testing::TempDir;
 using testing::write_file;
 
-// Runs each test inside a fresh temporary working folder.
-class PosixPlatformTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    old_ = std::filesystem::current_path();
-    std::filesystem::current_path(dir_.path());
-  }
-  void TearDown() override { std::filesystem::current_path(old_); }
-
-  int error_of(auto&& action) {
-    try {
-      action();
-    } catch (const FileError& e) {
-      return e.number;
-    }
-    return 0;
-  }
-
-  TempDir dir_;
-  std::filesystem::path old_;
-  PosixPlatform os_;
-};
-
-std::vector<std::string> strings(const std::vector<NameText>& names) {
-  std::vector<std::string> out;
-  for (const auto& n : names) out.push_back(n.str());
-  return out;
-}
+using PosixPlatformTest = testing::InTempFolder<PosixPlatform>;
+using testing::strings;
 
 TEST_F(PosixPlatformTest, ListsInNtfsOrderWithDotEntriesFirst) {
   for (const char* name : {"b", "B", "a", "_x", "Zeta", ".git", "a1", "\xC6"})

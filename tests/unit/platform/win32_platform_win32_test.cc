@@ -11,6 +11,7 @@
 #include "platform/error_map_win32.h"
 #include "platform/file_error.h"
 #include "support/files.h"
+#include "support/in_temp_folder.h"
 
 namespace ombrelta {
 namespace {
@@ -25,34 +26,8 @@ bool under_wine() {
   return GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr;
 }
 
-// Runs each test inside a fresh temporary working folder.
-class Win32PlatformTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    old_ = std::filesystem::current_path();
-    std::filesystem::current_path(dir_.path());
-  }
-  void TearDown() override { std::filesystem::current_path(old_); }
-
-  int error_of(auto&& action) {
-    try {
-      action();
-    } catch (const FileError& e) {
-      return e.number;
-    }
-    return 0;
-  }
-
-  TempDir dir_;
-  std::filesystem::path old_;
-  Win32Platform os_;
-};
-
-std::vector<std::string> strings(const std::vector<NameText>& names) {
-  std::vector<std::string> out;
-  for (const auto& n : names) out.push_back(n.str());
-  return out;
-}
+using Win32PlatformTest = testing::InTempFolder<Win32Platform>;
+using testing::strings;
 
 TEST_F(Win32PlatformTest, ListsEveryEntryDotEntriesIncluded) {
   for (const char* name : {"b.jpg", "A.gif", "notes.txt"}) write_file(dir_ / name, "");
