@@ -69,7 +69,7 @@ void slide_picture(PageStream& F3, const NameText& SLN) {
 }  // namespace
 
 void SLIDE(Platform& os, const Catalogue& cat, std::uint16_t X, const NameText& SLN) {
-  PageStream F3(os.create_page(page_name(X)));
+  PageStream F3(os.create_page(page_name(X), Emptied::kAtClose));
   slide_head(F3, SLN);
   slide_buttons(F3, X, cat.JPGNUM - 1);
   slide_picture(F3, SLN);

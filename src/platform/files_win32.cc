@@ -108,8 +108,9 @@ std::unique_ptr<ByteSource> Win32Platform::open_text(std::string_view path) {
   return std::make_unique<FileSource>(file, name);
 }
 
-// A read-only file is refused by the system itself (access denied, 5).
-std::unique_ptr<PageSink> Win32Platform::create_page(std::string_view name) {
+// A read-only file is refused by the system itself (access denied, 5). The
+// system empties an older file at once.
+std::unique_ptr<PageSink> Win32Platform::create_page(std::string_view name, Emptied) {
   const std::string path(name);
   const HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
                                   CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);

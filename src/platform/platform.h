@@ -58,6 +58,13 @@ class PageSink {
   virtual void close() = 0;
 };
 
+// When an older file of a page's name loses its bytes. A page that stays open
+// while the run reads other files is emptied at once, as a created file is, so
+// that no other name leading to it (a link named index.txt, a linked document)
+// shows the old page. A page written in one go, with nothing read meanwhile,
+// may lose them when it is closed instead, which is cheaper on some systems.
+enum class Emptied { kAtOnce, kAtClose };
+
 // Everything the program asks of the operating system. Abstract so that tests
 // can put an in-memory folder tree in its place.
 //
@@ -93,7 +100,7 @@ class Platform {
   virtual std::unique_ptr<ByteSource> open_text(std::string_view path) = 0;
   // Creates or empties a page in the working folder; a failure (a read-only
   // file among them) throws FileError.
-  virtual std::unique_ptr<PageSink> create_page(std::string_view name) = 0;
+  virtual std::unique_ptr<PageSink> create_page(std::string_view name, Emptied emptied) = 0;
 
   // Writes one console line; the platform adds its line end.
   virtual void console_line(std::string_view text) = 0;

@@ -20,7 +20,7 @@ class Win32Platform final : public Platform {
   std::string full_path() override;
   bool at_root() override;
   std::unique_ptr<ByteSource> open_text(std::string_view path) override;
-  std::unique_ptr<PageSink> create_page(std::string_view name) override;
+  std::unique_ptr<PageSink> create_page(std::string_view name, Emptied emptied) override;
   void console_line(std::string_view text) override;
   void open_console_input() override;
   void wait_for_enter() override;

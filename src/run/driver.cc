@@ -29,7 +29,7 @@ void change_folder(Platform& os, NameText& S) {
 // Phase 2: the index page, or the message when it cannot be created.
 bool create_index_page(Platform& os, Pages& pages) {
   try {
-    pages.F2 = PageStream(os.create_page(FN2));
+    pages.F2 = PageStream(os.create_page(FN2, Emptied::kAtOnce));
     return true;
   } catch (const FileError&) {
     os.console_line(std::string(kUnableToCreate) + std::string(FN2) + kBell);

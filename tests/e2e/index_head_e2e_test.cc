@@ -126,5 +126,26 @@ TEST(IndexHeadE2e, LinkToAnIndexTextIsFollowed) {
   expect_page_start(dir, "symbolic link", "", head("Linked") + "intro<br>\r\n<p>\r\n");
 }
 
+TEST(IndexHeadE2e, LinksToTheIndexPageFindItEmpty) {
+  // Read while the run writes it, the old page must not come back into the
+  // new one (which would then feed itself until the disk is full), nor give
+  // a linked page its old title.
+  TempDir dir;
+  std::string old_page = "<title>Old title</title>\r\n";
+  while (old_page.size() < 300000) old_page += "an old line of the index page\r\n";
+  write_file(dir / "index.html", old_page);
+  ASSERT_EQ(symlink("index.html", (dir / "index.txt").c_str()), 0);
+  make_dir(dir / "sub");
+  ASSERT_EQ(symlink("../index.html", (dir / "sub/to.htm").c_str()), 0);
+  const RunResult r = run_ombrelta(dir.path(), {}, "", 10);
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, kBanner);
+  const std::string page = read_file(dir / "index.html");
+  EXPECT_TRUE(page.starts_with(head("") + "<table")) << page.substr(0, 1000);
+  EXPECT_NE(page.find("<a href=\"sub/to.htm\">sub/to.htm</a></td><td>&nbsp</td>"),
+            std::string::npos);
+  EXPECT_LT(page.size(), 4000u);
+}
+
 }  // namespace
 }  // namespace ombrelta::e2e

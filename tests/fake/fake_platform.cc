@@ -264,7 +264,7 @@ std::unique_ptr<ByteSource> FakePlatform::open_text(std::string_view path) {
   return std::make_unique<FakeSource>(*this, std::string(path), node->content);
 }
 
-std::unique_ptr<PageSink> FakePlatform::create_page(std::string_view name) {
+std::unique_ptr<PageSink> FakePlatform::create_page(std::string_view name, Emptied) {
   if (int e = record("create " + std::string(name))) fail(e, name);
   FakeNode* node = find(std::string(name));
   if (node && (node->folder || (node->attr & attr::kReadOnly) != 0)) fail(error::kAccessDenied, name);

@@ -11,7 +11,7 @@ namespace ombrelta::testing {
 template <class Write>
 std::string render_page(Write write) {
   FakePlatform os;
-  PageStream F2(os.create_page("page.html"));
+  PageStream F2(os.create_page("page.html", Emptied::kAtOnce));
   write(F2);
   F2.close();
   return os.content("page.html");

@@ -25,7 +25,7 @@ struct Gallery {
 Gallery run_gallery(FakePlatform& os) {
   Catalogue cat;
   Pages pages;
-  pages.F2 = PageStream(os.create_page("index.html"));
+  pages.F2 = PageStream(os.create_page("index.html", Emptied::kAtOnce));
   subdirectory_scan(os, cat);
   picture_scan(os, cat);
   const std::size_t before = os.ops.size();
@@ -134,7 +134,7 @@ TEST(Gallery, AFailingSlideshowPageEndsThePhase) {
   os.fail_on("create zdia0002.html", 5);
   Catalogue cat;
   Pages pages;
-  pages.F2 = PageStream(os.create_page("index.html"));
+  pages.F2 = PageStream(os.create_page("index.html", Emptied::kAtOnce));
   picture_scan(os, cat);
   try {
     gallery_phase(os, cat, pages);

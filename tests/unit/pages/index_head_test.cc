@@ -71,7 +71,7 @@ Reference reference(const std::string& file) {
 
 // Runs the phase on the fake with `file` as "index.txt"; the page's bytes.
 std::string run_phase(FakePlatform& os, Pages& pages) {
-  pages.F2 = PageStream(os.create_page("index.html"));
+  pages.F2 = PageStream(os.create_page("index.html", Emptied::kAtOnce));
   head_and_introduction(os, pages);
   pages.F2.close();
   return os.content("index.html");
@@ -240,7 +240,7 @@ TEST(IndexHead, FailuresOfReadingAndOfTheConsoleInputAreFatal) {
     os.add_text("index.txt", "T\nintro\n");
     os.fail_on(c.op, c.number);
     Pages pages;
-    pages.F2 = PageStream(os.create_page("index.html"));
+    pages.F2 = PageStream(os.create_page("index.html", Emptied::kAtOnce));
     try {
       head_and_introduction(os, pages);
       ADD_FAILURE() << c.op << ": no error";

@@ -31,7 +31,7 @@ std::string table_page(FakePlatform& os, const std::vector<std::string>& paths, 
   for (const std::string& p : paths) cat.SORT[cat.FSORT++].NAVN = NameText(p);
   Pages own;
   Pages& pages = seen ? *seen : own;
-  pages.F2 = PageStream(os.create_page("index.html"));
+  pages.F2 = PageStream(os.create_page("index.html", Emptied::kAtOnce));
   table_phase(os, cat, pages);
   return os.content("index.html");
 }
@@ -106,7 +106,7 @@ TEST(LinkTable, EmptySlotsGiveNoRowAndEveryRowIsCounted) {
   cat.SORT[3].NAVN = "gone.doc";  // beyond FSORT: never visited
   cat.FSORT = 2;
   Pages pages;
-  pages.F2 = PageStream(os.create_page("index.html"));
+  pages.F2 = PageStream(os.create_page("index.html", Emptied::kAtOnce));
   table_phase(os, cat, pages);
   EXPECT_EQ(pages.DOCS, 1);
   EXPECT_EQ(os.ops_starting("open"), std::vector<std::string>{"open a.doc"});
@@ -118,7 +118,7 @@ TEST(LinkTable, AFullLinkListEndsAtSlot255) {
   for (int i = 1; i <= 254; ++i) cat.SORT[i].NAVN = NameText("d" + std::to_string(1000 + i) + ".doc");
   cat.FSORT = 255;
   Pages pages;
-  pages.F2 = PageStream(os.create_page("index.html"));
+  pages.F2 = PageStream(os.create_page("index.html", Emptied::kAtOnce));
   table_phase(os, cat, pages);
   EXPECT_EQ(pages.DOCS, 254);
   EXPECT_EQ(os.ops_starting("open").size(), 254u);

@@ -97,7 +97,7 @@ TEST_F(PosixPlatformTest, AFolderIsListedOnceAndFollowsTheRunsOwnChanges) {
   ASSERT_TRUE(os_.lookup("t/M_A.JPG"));
   EXPECT_EQ(strings(os_.list("")), (std::vector<std::string>{".", "..", "index.html", "t"}));
   os_.rename("t/m_a.jpg", "t/a.jpg");
-  os_.create_page("zdia0001.html")->close();
+  os_.create_page("zdia0001.html", Emptied::kAtClose)->close();
   EXPECT_EQ(strings(os_.list("t/")), (std::vector<std::string>{".", "..", "a.jpg"}));
   EXPECT_EQ(strings(os_.list("")),
             (std::vector<std::string>{".", "..", "index.html", "t", "zdia0001.html"}));
@@ -161,13 +161,13 @@ TEST_F(PosixPlatformTest, OpensOnlyRegularFilesAndNeverBlocks) {
 TEST_F(PosixPlatformTest, CreatePageRefusesReadOnlyFilesEvenForRoot) {
   write_file(dir_ / "index.html", "old");
   chmod("index.html", 0444);
-  EXPECT_EQ(error_of([&] { os_.create_page("index.html"); }), 5);
+  EXPECT_EQ(error_of([&] { os_.create_page("index.html", Emptied::kAtOnce); }), 5);
   EXPECT_EQ(read_file(dir_ / "index.html"), "old");
   mkdir("zdia0001.html", 0755);
-  EXPECT_EQ(error_of([&] { os_.create_page("zdia0001.html"); }), 5);
+  EXPECT_EQ(error_of([&] { os_.create_page("zdia0001.html", Emptied::kAtClose); }), 5);
 
   write_file(dir_ / "zdia0002.html", "older and longer");
-  auto page = os_.create_page("zdia0002.html");
+  auto page = os_.create_page("zdia0002.html", Emptied::kAtClose);
   page->write("new");
   page->close();
   EXPECT_EQ(read_file(dir_ / "zdia0002.html"), "new");
@@ -176,26 +176,30 @@ TEST_F(PosixPlatformTest, CreatePageRefusesReadOnlyFilesEvenForRoot) {
 TEST_F(PosixPlatformTest, APageHoldsExactlyItsNewBytesWhateverItHeldBefore) {
   write_file(dir_ / "zdia0001.html", "an old page, longer than the new one");
   // Dropped after a failure: the old bytes past the written ones are gone too.
-  os_.create_page("zdia0001.html")->write("new");
+  os_.create_page("zdia0001.html", Emptied::kAtClose)->write("new");
   EXPECT_EQ(read_file(dir_ / "zdia0001.html"), "new");
-  auto page = os_.create_page("zdia0001.html");
+  auto page = os_.create_page("zdia0001.html", Emptied::kAtClose);
   page->write("newer and longer than new");
   page->close();
   EXPECT_EQ(read_file(dir_ / "zdia0001.html"), "newer and longer than new");
+  // A page that stays open while files are read: empty from its creation on.
+  write_file(dir_ / "zdia0003.html", "an old index page");
+  auto index = os_.create_page("zdia0003.html", Emptied::kAtOnce);
+  EXPECT_EQ(read_file(dir_ / "zdia0003.html"), "");
   // Reached by another name: empty from the creation on, as it always was.
   write_file(dir_ / "index.txt", "Title");
   symlink("index.txt", "index.html");
   write_file(dir_ / "doc.htm", "<title>Old</title>");
   link("doc.htm", "zdia0002.html");
-  auto linked = os_.create_page("index.html");
-  auto hard = os_.create_page("zdia0002.html");
+  auto linked = os_.create_page("index.html", Emptied::kAtOnce);
+  auto hard = os_.create_page("zdia0002.html", Emptied::kAtClose);
   EXPECT_EQ(read_file(dir_ / "index.txt"), "");
   EXPECT_EQ(read_file(dir_ / "doc.htm"), "");
 }
 
 TEST_F(PosixPlatformTest, WritesToAFullDiskFail) {
   symlink("/dev/full", "index.html");
-  auto page = os_.create_page("index.html");
+  auto page = os_.create_page("index.html", Emptied::kAtOnce);
   EXPECT_EQ(error_of([&] { page->write("x"); }), 112);
 }
 

@@ -142,12 +142,12 @@ TEST_F(Win32PlatformTest, OpensOnlyFilesOnDisk) {
 
 TEST_F(Win32PlatformTest, CreatePageTruncatesAndRefusesFolders) {
   write_file(dir_ / "zdia0002.html", "older and longer");
-  auto page = os_.create_page("zdia0002.html");
+  auto page = os_.create_page("zdia0002.html", Emptied::kAtClose);
   page->write("new");
   page->close();
   EXPECT_EQ(read_file(dir_ / "zdia0002.html"), "new");
   std::filesystem::create_directory("zdia0001.html");
-  EXPECT_EQ(error_of([&] { os_.create_page("zdia0001.html"); }), 5);
+  EXPECT_EQ(error_of([&] { os_.create_page("zdia0001.html", Emptied::kAtClose); }), 5);
 }
 
 TEST_F(Win32PlatformTest, CreatePageOnAReadOnlyFileIsAccessDenied) {
@@ -155,7 +155,7 @@ TEST_F(Win32PlatformTest, CreatePageOnAReadOnlyFileIsAccessDenied) {
     GTEST_SKIP() << "Wine refuses a read-only file only by Unix permissions, which root passes";
   write_file(dir_ / "index.html", "old");
   ASSERT_TRUE(SetFileAttributesA("index.html", FILE_ATTRIBUTE_READONLY));
-  EXPECT_EQ(error_of([&] { os_.create_page("index.html"); }), 5);
+  EXPECT_EQ(error_of([&] { os_.create_page("index.html", Emptied::kAtOnce); }), 5);
   EXPECT_EQ(read_file(dir_ / "index.html"), "old");
   SetFileAttributesA("index.html", FILE_ATTRIBUTE_NORMAL);
 }
