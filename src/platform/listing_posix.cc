@@ -77,8 +77,10 @@ std::optional<Entry> PosixPlatform::lookup(std::string_view path) {
   const auto [folder, name] = split_path(path);
   if (name.empty() || name.size() > NameText::kMax) return std::nullopt;
   const FolderIndex& index = index_of(folder);
-  // A folder that cannot be listed may still let an exact name be looked at.
-  if (!index.listed()) return entry_at(std::string(path), name);
+  // A folder that cannot be listed finds nothing, as on Windows: looking at
+  // an exact name there would pass over the check that keeps a rename from
+  // making a second name that differs only in letter case.
+  if (!index.listed()) return std::nullopt;
   // The entry with exactly these bytes wins; otherwise the first in listing
   // order of those equal ignoring case. A name the index lacks costs no call.
   const FolderIndex::Matches matches = index.find(name);
